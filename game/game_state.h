@@ -1,0 +1,55 @@
+#pragma once
+// Everything the game window knows about the puzzle on show, as plain data.
+// The window (Tfjuego) owns one; the rules, input and rendering work on it.
+
+#include <array>
+#include <string>
+
+#include "picture/picture_record.h"
+
+namespace mosarin {
+
+constexpr int kBoardLeft = 130;   // x of the top-left corner of cell (1, 1)
+constexpr int kBoardTop = 120;    // y of that corner
+constexpr int kCellPitch = 14;    // pixels per cell, both directions
+constexpr int kSurfaceWidth = 780;
+constexpr int kSurfaceHeight = 555;
+
+enum DragMode : int { dragNone = 0, dragFill = 1, dragMark = 2 };
+enum PlayCell : int { cellEmpty = 0, cellFilled = 1, cellMarked = 2 };
+
+// The working colours before any picture is read: blue-violet pictures on the
+// button-face board, light grey highlight, khaki and dark brown lines.
+constexpr ColorSet kDefaultGameColors = {0xDD7777u, kButtonFaceColor, 0xCCCCCCu, 0x22A3B9u, 0x15182Cu};
+
+struct GameState {
+    int boardLeft = kBoardLeft;
+    int boardTop = kBoardTop;
+
+    TPictureLibrary library;
+    int currentPicture = 1;            // 1-based library slot being played
+
+    CellGrid solutionGrid;             // 0 empty, 1 filled
+    CellGrid playGrid;                 // PlayCell values
+    std::array<std::string, kMaxHeight + 1> rowClues;     // [1..30], "%.2d" runs
+    std::array<std::string, kMaxWidth + 1> columnClues;   // [1..40]
+    ColorSet colors = kDefaultGameColors;                 // the working colours
+
+    bool boardShown = false;
+    bool puzzleActive = false;
+    bool redrawPending = false;
+    bool boardStale = false;
+    bool solved = false;
+    int blinkCount = 0;
+    int hoverColumn = -1, hoverRow = -1;   // 0-based, -1 for none
+    int dragging = 0;
+    int dragMode = dragNone;
+    int lastColumn = -1, lastRow = -1;     // 0-based, -1 for none
+
+    // Width and height of the current picture, kept within 1..40 and 1..30
+    // whatever the slot holds.
+    int width() const;
+    int height() const;
+};
+
+}  // namespace mosarin

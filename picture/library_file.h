@@ -1,0 +1,51 @@
+#pragma once
+// The picture library file: one 284-byte line per picture (five "%.8d" colours,
+// width and height as size characters, 240 packed characters, CR LF).
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "picture/picture_record.h"
+
+namespace mosarin {
+
+constexpr int kPictureLineLength = 282;  // without the CR LF
+
+// One picture line as written to the file, CR LF included.
+std::string formatPictureLine(const TPictureRecord& record);
+
+// What a read found beyond the pictures themselves.
+struct LibraryReadReport {
+    bool opened = false;                   // false: file missing or unreadable, library untouched
+    std::optional<ColorSet> lastColors;    // colours of the last line read, if any
+    std::vector<int> repairedLines;        // 1-based line numbers that were damaged and repaired
+    int droppedLines = 0;                  // lines past the 1000th, kept in no slot
+    std::filesystem::path backupPath;      // where the original was copied, when it had to be
+
+    bool damaged() const { return !repairedLines.empty() || droppedLines > 0; }
+    // A message for the user naming what was repaired or dropped and where the
+    // original was kept; empty when nothing was damaged.
+    std::string describe() const;
+};
+
+// Reads the whole file into slots 1..count of the library. A missing or
+// unreadable file leaves the library as it was. Damaged lines are repaired;
+// when any line could not be kept as it was, the original file is first
+// copied beside it (see backupPath) so that a later rewrite loses nothing.
+// Throws std::runtime_error when reading fails after the file was opened.
+LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library);
+
+struct LibraryWriteResult {
+    bool ok = false;
+    std::string error;  // the path and the system's reason when !ok
+};
+
+// Rewrites the whole file from slots 1..count: a temporary file in the same
+// folder is written, flushed, synced and renamed over the old one, so a failure
+// leaves the old file whole. `sync` may be turned off for benchmarks.
+LibraryWriteResult writeLibraryFile(const std::filesystem::path& file, const TPictureLibrary& library,
+                                    bool sync = true);
+
+}  // namespace mosarin

@@ -1,0 +1,13 @@
+#pragma once
+// How every number is read from text, in files and edit boxes: leading blanks
+// skipped, an optional sign, "$", "x", "X" or "0x" for hexadecimal, then digits
+// up to the first character that is not one. No digits read as 0.
+
+#include <cstdint>
+#include <string_view>
+
+namespace mosarin {
+
+std::int32_t readNumberField(std::string_view text);
+
+}  // namespace mosarin

@@ -1,0 +1,21 @@
+// Program entry: the game window first (the main window), then the editor
+// window, hidden; then the event loop shows the game window.
+#include <QApplication>
+
+#include "editor/tfcpintura.h"
+#include "game/tfjuego.h"
+#include "shell/app_info.h"
+#include "shell/qt_platform.h"
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(mosarin::applicationTitle());
+    mosarin::QtPlatform platform;
+
+    mosarin::Tfjuego game(platform, mosarin::programFolder());
+    mosarin::TFcpintura editor(platform);
+    game.setEditorWindow(&editor);
+
+    game.show();
+    return app.exec();
+}
