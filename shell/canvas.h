@@ -19,6 +19,8 @@ namespace mosarin {
 QColor toQColor(Color color);
 // The opaque 32-bit pixel value an image shows for that colour.
 QRgb toRgb(Color color);
+// A Qt colour back to 0x00BBGGRR (alpha dropped).
+Color fromQColor(const QColor& color);
 
 // "Arial" bold at a pixel height (Liberation Sans where Arial is absent).
 QFont arialBold(int pixelHeight);
@@ -44,6 +46,8 @@ public:
     QImage& image() { return target_; }
 
 private:
+    void diagonalLine(int x1, int y1, int x2, int y2, Color color);
+
     QImage& target_;
     QPainter painter_;
 };

@@ -8,6 +8,11 @@
 
 namespace mosarin {
 
+// "description|pattern|description|pattern" (patterns separated by ";") to
+// Qt's "description (pattern);;..." form. A description without its pattern
+// and empty pairs are left out.
+QString toQtFileFilter(const QString& filter);
+
 class QtPlatform final : public Platform {
 public:
     QtPlatform();

@@ -24,8 +24,10 @@ std::optional<QString> FakePlatform::openFileName(const QString& filter, const Q
     lastFilter = filter;
     lastInitialFolder = initialFolder;
     if (fileAnswers.empty()) return std::nullopt;
-    auto answer = fileAnswers.front();
+    QString answer = fileAnswers.front().value_or(QString());
+    const bool confirmed = fileAnswers.front().has_value();
     fileAnswers.pop_front();
+    if (!confirmed) return std::nullopt;
     return answer;
 }
 

@@ -1,0 +1,18 @@
+#pragma once
+// Reading a whole file into memory, with the system's reason when it fails.
+
+#include <QByteArray>
+#include <QString>
+
+namespace mosarin {
+
+// Files larger than this are refused before anything is read: no image the
+// program can show comes near it, and reading it would only exhaust memory.
+constexpr qint64 kMaxImageFileBytes = qint64(512) * 1024 * 1024;
+
+// The whole content of `path`. Throws MosarinError with cannotOpenMessage when
+// the file cannot be opened or read (a folder included), and a size message
+// for a file above kMaxImageFileBytes.
+QByteArray readWholeFile(const QString& path);
+
+}  // namespace mosarin

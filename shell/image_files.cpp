@@ -1,0 +1,58 @@
+#include "shell/image_files.h"
+
+#include <QBuffer>
+#include <QFileInfo>
+#include <QImageReader>
+#include <cstring>
+
+#include "shell/app_info.h"
+#include "shell/file_bytes.h"
+#include "shell/jpeg_decoder.h"
+
+namespace mosarin {
+
+namespace {
+
+// The system's wording ends in all manner of ways; the message supplies its own.
+QString trimmedReason(int systemError) {
+    QString reason = QString::fromLocal8Bit(std::strerror(systemError));
+    while (!reason.isEmpty()) {
+        const QChar last = reason.back();
+        if (last != u' ' && last != u'\r' && last != u'\n' && last != u'.') break;
+        reason.chop(1);
+    }
+    return reason;
+}
+
+[[noreturn]] void failBitmap() { throw MosarinError(QStringLiteral("Bitmap image is not valid")); }
+
+}  // namespace
+
+QString cannotOpenMessage(const QString& path, int systemError) {
+    return QStringLiteral("Cannot open file \"%1\". %2")
+        .arg(QFileInfo(path).absoluteFilePath(), trimmedReason(systemError));
+}
+
+QImage loadJpegFile(const QString& path) { return decodeJpeg(readWholeFile(path)); }
+
+QImage loadBmpFile(const QString& path) {
+    QByteArray bytes = readWholeFile(path);
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+
+    // The header is read first, so a bitmap claiming a huge size is refused
+    // before its pixels are allocated.
+    const QSize size = reader.size();
+    if (!size.isValid() || size.isEmpty()) failBitmap();
+    if (qint64(size.width()) * qint64(size.height()) > kMaxImagePixels) {
+        throw MosarinError(
+            QString::asprintf("Bitmap image too large (%d x %d)", size.width(), size.height()));
+    }
+    QImage image;
+    if (!reader.read(&image) || image.isNull()) failBitmap();
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+}  // namespace mosarin
