@@ -18,11 +18,13 @@ std::string formatPictureLine(const TPictureRecord& record);
 
 // What a read found beyond the pictures themselves.
 struct LibraryReadReport {
+    std::filesystem::path file;            // the file that was read
     bool opened = false;                   // false: file missing or unreadable, library untouched
-    std::optional<ColorSet> lastColors;    // colours of the last line read, if any
+    std::optional<ColorSet> lastColors;    // colours of the last line kept in a slot, if any
     std::vector<int> repairedLines;        // 1-based line numbers that were damaged and repaired
     int droppedLines = 0;                  // lines past the 1000th, kept in no slot
     std::filesystem::path backupPath;      // where the original was copied, when it had to be
+    std::string backupError;               // why no copy could be kept, when backupPath is empty
 
     bool damaged() const { return !repairedLines.empty() || droppedLines > 0; }
     // A message for the user naming what was repaired or dropped and where the

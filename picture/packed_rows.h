@@ -21,7 +21,8 @@ std::string packRows(const CellGrid& grid);
 // text or the grid is ever touched.
 void unpackRows(std::string_view packed, CellGrid& grid);
 
-// Size characters: code 40 + value.
+// Size characters: code 40 + value. sizeChar clamps the value into 1..40, so
+// it always gives a character a reader accepts (41..80).
 char sizeChar(int value);
 int sizeFromChar(char c);
 

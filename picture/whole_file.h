@@ -1,0 +1,21 @@
+#pragma once
+// Reading a whole file into memory in one go, without Qt.
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace mosarin {
+
+// A picture library of 1000 pictures is 284 KB; anything this large is not
+// one, and reading it would only exhaust memory.
+constexpr std::size_t kMaxTextFileBytes = std::size_t(64) * 1024 * 1024;
+
+// The whole content of `file`, or nothing when it cannot be opened or is not
+// a regular file (a folder, a device, a pipe). Throws std::runtime_error,
+// naming the path, when reading fails after the open or the file is larger
+// than kMaxTextFileBytes.
+std::optional<std::string> readWholeFile(const std::filesystem::path& file);
+
+}  // namespace mosarin
