@@ -19,8 +19,9 @@ std::string clueText(const int* cells, int length);
 // MosarinError and nothing changes; short packed rows read as empty cells.
 void asignarvec(GameState& state);
 
-// "Play" with list entry `selectedIndex` (-1: nothing selected). Returns false
-// when nothing was started. Does not touch the panel: that is the window's.
+// "Play" with list entry `selectedIndex` (-1: nothing selected). Returns false,
+// changing nothing, when nothing is selected or the entry names no picture
+// of the library. Does not touch the panel: that is the window's.
 bool startSelectedPicture(GameState& state, int selectedIndex);
 
 // The model part of resetting to the start screen: flags, working colours,

@@ -13,3 +13,5 @@ foreach(f IN LISTS shipped_files)
   endif()
   file(COPY "${f}" DESTINATION "${DEST_DIR}/files")
 endforeach()
+# The help page opened by "Help (On-Line)".
+file(COPY "${SOURCE_DIR}/docs/help.html" DESTINATION "${DEST_DIR}")

@@ -1,0 +1,18 @@
+#pragma once
+// Drawing clue numbers in the 11-pixel bold "Arial" of the board.
+
+#include "game/clue_layout.h"
+#include "game/game_state.h"
+#include "shell/canvas.h"
+
+namespace mosarin {
+
+constexpr Color kClueColor = 0x7D8373u;         // every clue on the static layer
+constexpr Color kHoveredClueColor = 0x111111u;  // the row and column under the pointer
+
+// Row `row` (1-based) of rowClues at its place left of the board.
+void drawRowClue(Canvas& canvas, const GameState& state, int row, Color color);
+// Column `column` (1-based) of columnClues at its place above the board.
+void drawColumnClue(Canvas& canvas, const GameState& state, int column, Color color);
+
+}  // namespace mosarin

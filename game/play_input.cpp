@@ -1,0 +1,80 @@
+#include "game/play_input.h"
+
+namespace mosarin {
+
+std::optional<BoardCell> hitTest(const GameState& state, int x, int y) {
+    // Integer division truncates toward zero: the strip up to 13 pixels left
+    // of and above the board answers to the first column and row.
+    const int column = (x - state.boardLeft) / kCellPitch;
+    const int row = (y - state.boardTop) / kCellPitch;
+    if (column < 0 || column >= state.width() || row < 0 || row >= state.height()) return std::nullopt;
+    return BoardCell{column, row};
+}
+
+int toggledCell(int value, int mode) {
+    // Anything already on the cell is taken off, whatever the button.
+    return value == cellEmpty ? mode : cellEmpty;
+}
+
+namespace {
+
+void toggle(GameState& state, BoardCell cell) {
+    std::int32_t& value = state.playGrid.at(cell.column + 1, cell.row + 1);
+    value = toggledCell(value, state.dragMode);
+}
+
+}  // namespace
+
+void posiciona(GameState& state, MouseButton button, int x, int y) {
+    if (state.solved) return;
+    const std::optional<BoardCell> cell = hitTest(state, x, y);
+    if (!cell) return;
+    state.dragging = 1;
+    state.dragMode = button == MouseButton::Left ? dragFill : dragMark;
+    state.lastColumn = cell->column;
+    state.lastRow = cell->row;
+    toggle(state, *cell);
+    state.redrawPending = true;
+}
+
+void mouseMove(GameState& state, int x, int y) {
+    if (state.solved) return;
+    state.hoverColumn = state.hoverRow = -1;
+    const std::optional<BoardCell> cell = hitTest(state, x, y);
+    if (cell) {
+        state.hoverColumn = cell->column;
+        state.hoverRow = cell->row;
+        state.redrawPending = true;
+    }
+    if (state.dragging != 1 || !cell) return;
+    if (cell->column == state.lastColumn && cell->row == state.lastRow) return;
+    state.lastColumn = cell->column;
+    state.lastRow = cell->row;
+    toggle(state, *cell);
+    state.redrawPending = true;
+}
+
+void mouseUp(GameState& state) {
+    state.dragging = 0;
+    state.dragMode = dragNone;
+}
+
+bool completionCheck(GameState& state) {
+    // Only a cell holding exactly 1 counts as filled: marks, and any stray
+    // value a damaged saved game may have left, count as empty.
+    bool solved = true;
+    for (int column = 1; column <= state.width() && solved; ++column) {
+        for (int row = 1; row <= state.height(); ++row) {
+            const bool wanted = state.solutionGrid.at(column, row) == 1;
+            const bool filled = state.playGrid.at(column, row) == cellFilled;
+            if (wanted != filled) {
+                solved = false;
+                break;
+            }
+        }
+    }
+    state.solved = solved;
+    return solved;
+}
+
+}  // namespace mosarin

@@ -1,0 +1,40 @@
+#include "game/surface_pixels.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace mosarin {
+
+namespace {
+bool isPlain32Bit(QImage::Format format) {
+    return format == QImage::Format_RGB32 || format == QImage::Format_ARGB32;
+}
+}  // namespace
+
+void copyPixels(QImage& target, const QImage& source) {
+    if (!isPlain32Bit(source.format())) {
+        target = source.convertToFormat(QImage::Format_RGB32);
+        return;
+    }
+    if (target.size() != source.size() || target.format() != source.format() ||
+        target.bytesPerLine() != source.bytesPerLine()) {
+        target = source.copy();
+        return;
+    }
+    std::memcpy(target.bits(), source.constBits(), static_cast<size_t>(source.sizeInBytes()));
+}
+
+void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pixel) {
+    if (!isPlain32Bit(image.format())) return;
+    left = std::max(left, 0);
+    top = std::max(top, 0);
+    right = std::min(right, image.width());
+    bottom = std::min(bottom, image.height());
+    if (left >= right || top >= bottom) return;
+    for (int y = top; y < bottom; ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        std::fill(line + left, line + right, pixel);
+    }
+}
+
+}  // namespace mosarin

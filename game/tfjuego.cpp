@@ -1,0 +1,228 @@
+#include "game/tfjuego.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QFontDatabase>
+#include <QFrame>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+#include <QUrl>
+#include <filesystem>
+
+#include "game/image_view.h"
+#include "game/puzzle.h"
+#include "game/window_geometry.h"
+#include "game/wrap_button.h"
+#include "shell/app_info.h"
+#include "shell/canvas.h"
+
+namespace mosarin {
+
+namespace {
+
+constexpr int kTimerInterval = 40;  // milliseconds: at most 25 frames a second
+
+struct SideButton {
+    QPushButton* Tfjuego::*control;
+    const char* caption;
+    QRect place;
+    void (Tfjuego::*handler)();
+};
+
+// The command column, top to bottom, lying over the surface's right strip.
+const SideButton kSideButtons[] = {
+    {&Tfjuego::Button1, "New Game", {705, 168, 66, 38}, &Tfjuego::Button1Click},
+    {&Tfjuego::Button3, "Load Game", {705, 208, 66, 38}, &Tfjuego::Button3Click},
+    {&Tfjuego::Button2, "Save Game", {705, 248, 66, 38}, &Tfjuego::Button2Click},
+    {&Tfjuego::Button6, "Edit Pictures", {705, 288, 65, 38}, &Tfjuego::Button6Click},
+    {&Tfjuego::Button5, "Help (On-Line)", {705, 327, 65, 38}, &Tfjuego::Button5Click},
+};
+
+QFont controlsFont() {
+    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(11);
+    return font;
+}
+
+std::filesystem::path localPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
+
+}  // namespace
+
+Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent)
+    : QWidget(parent), platform_(platform), programFolder_(std::move(programFolder)) {
+    buildControls();
+    connectHandlers();
+    runGuarded([this] { FormCreate(); });
+    Timer1->start(kTimerInterval);
+}
+
+template <typename Handler>
+void Tfjuego::runGuarded(Handler&& handler) {
+    guarded(platform_, std::forward<Handler>(handler));
+}
+
+void Tfjuego::buildControls() {
+    setWindowTitle(QStringLiteral("Mosarin"));
+    setFont(controlsFont());
+    // The window's background is the button-face colour, like the board's
+    // default fill, so the surface and the window around it match.
+    QPalette look = palette();
+    look.setColor(QPalette::Window, look.color(QPalette::Button));
+    setPalette(look);
+    setAutoFillBackground(true);
+    resize(kGameClientWidth, kGameClientHeight);
+
+    Image1 = new ImageView(this);
+    Image1->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
+
+    for (const SideButton& side : kSideButtons) {
+        auto* button = new WrapButton(QString::fromLatin1(side.caption), this);
+        button->setGeometry(side.place);
+        this->*side.control = button;
+    }
+    buildSelectPanel();
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(kTimerInterval);
+}
+
+void Tfjuego::buildSelectPanel() {
+    gp1 = new QFrame(this);
+    gp1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    gp1->setLineWidth(1);
+    gp1->setAutoFillBackground(true);
+    gp1->setGeometry(304, 264, 193, 97);
+
+    S1 = new QLabel(QStringLiteral("Select Picture"), gp1);
+    S1->move(56, 8);
+    S1->adjustSize();
+
+    cb1 = new QComboBox(gp1);
+    cb1->setEditable(true);
+    // Return in the edit box must not add what was typed to the list: the
+    // entries are exactly the library's pictures.
+    cb1->setInsertPolicy(QComboBox::NoInsert);
+    cb1->setGeometry(24, 32, 153, 21);
+    cb1->setEditText(QStringLiteral("Select"));
+
+    Button4 = new QPushButton(QStringLiteral("Play"), gp1);
+    Button4->setGeometry(56, 64, 81, 25);
+
+    gp1->hide();
+}
+
+void Tfjuego::connectHandlers() {
+    for (const SideButton& side : kSideButtons) {
+        const auto handler = side.handler;
+        connect(this->*side.control, &QPushButton::clicked, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+    }
+    connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
+
+    // An error box shown from a tick runs a nested event loop in which the
+    // timer keeps firing; one box at a time is enough.
+    connect(Timer1, &QTimer::timeout, this, [this] {
+        if (tickRunning_) return;
+        tickRunning_ = true;
+        runGuarded([this] { Timer1Timer(); });
+        tickRunning_ = false;
+    });
+
+    Image1->onPress = [this](MouseButton button, int x, int y) { runGuarded([&] { posiciona(button, x, y); }); };
+    Image1->onMove = [this](int x, int y) { runGuarded([&] { Image1MouseMove(x, y); }); };
+    Image1->onRelease = [this] { runGuarded([this] { Image1MouseUp(); }); };
+}
+
+void Tfjuego::placeOnScreen() {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect area = display->geometry();
+    const ScreenPoint origin = centredOrigin(area.width(), area.height(), kGameOuterWidth, kGameOuterHeight);
+    move(area.left() + origin.x, area.top() + origin.y);
+}
+
+void Tfjuego::FormCreate() {
+    state_.boardLeft = kBoardLeft;
+    state_.boardTop = kBoardTop;
+    state_.playGrid.clear();
+    state_.library.clear();
+    placeOnScreen();
+    surface_.frameImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    // Each failed asset is reported on its own and left undrawn; the picture
+    // list must still be read so the game stays playable.
+    assets_ = loadGameAssets(programFolder_, platform_);
+    resetToStartScreen();
+    state_.redrawPending = true;
+}
+
+void Tfjuego::resetToStartScreen() {
+    gp1->hide();
+    const LibraryReadReport report = inicializarvar1(state_, localPath(programFolder_ + QStringLiteral("files/pictures.txt")));
+    if (report.damaged()) platform_.showMessage(MessageKind::Warning, QString::fromStdString(report.describe()));
+}
+
+void Tfjuego::Button1Click() {
+    cb1->clear();
+    for (const std::string& entry : pictureListEntries(state_.library)) cb1->addItem(QString::fromStdString(entry));
+    // Adding to an empty list selects its first entry; the panel opens with
+    // nothing chosen.
+    cb1->setCurrentIndex(-1);
+    cb1->setEditText(QStringLiteral("Select"));
+    gp1->show();
+    gp1->raise();
+}
+
+int Tfjuego::selectedEntry() const {
+    const int index = cb1->currentIndex();
+    // Once the text has been edited away from the chosen entry, the box no
+    // longer names that picture.
+    if (index >= 0 && cb1->currentText() != cb1->itemText(index)) return -1;
+    return index;
+}
+
+void Tfjuego::Button4Click() {
+    if (startSelectedPicture(state_, selectedEntry())) gp1->hide();
+}
+
+void Tfjuego::Button6Click() {
+    if (editor_ != nullptr) editor_->showModal();
+    resetToStartScreen();
+    state_.puzzleActive = false;
+    state_.boardStale = true;
+    state_.redrawPending = true;
+    gp1->hide();
+    Button5->setFocus();
+}
+
+void Tfjuego::Button5Click() {
+    platform_.openUrl(QUrl::fromLocalFile(programFolder_ + QStringLiteral("help.html")).toString(QUrl::FullyEncoded));
+}
+
+// Button2Click and Button3Click (saved games) are in tfjuego_saved_games.cpp.
+
+void Tfjuego::Timer1Timer() {
+    if (!state_.solved && !state_.redrawPending) return;
+    mostrar(state_, assets_, surface_, platform_);
+    Image1->setFrame(surface_.frameImage);
+}
+
+void Tfjuego::posiciona(MouseButton button, int x, int y) { mosarin::posiciona(state_, button, x, y); }
+
+void Tfjuego::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
+
+void Tfjuego::Image1MouseUp() { mouseUp(state_); }
+
+// The surface covers the window from its corner, so a press on the window
+// itself has the same coordinates; it is handled like one on the surface.
+void Tfjuego::mousePressEvent(QMouseEvent* event) {
+    const auto button = gameButton(event->button());
+    if (button) {
+        const QPoint at = event->position().toPoint();
+        runGuarded([&] { posiciona(*button, at.x(), at.y()); });
+    }
+    event->accept();
+}
+
+}  // namespace mosarin

@@ -1,0 +1,95 @@
+#pragma once
+// The game window: the play surface, the command buttons on its right and
+// the "Select Picture" panel. It holds the fields and handlers and stays
+// thin: the puzzle rules, input and drawing live in puzzle.h, play_input.h
+// and play_surface.h. Handlers never draw; Timer1Timer composes the frames.
+
+#include <QString>
+#include <QWidget>
+
+#include "game/game_state.h"
+#include "game/play_input.h"
+#include "game/play_surface.h"
+#include "shell/game_assets.h"
+#include "shell/modal_window.h"
+#include "shell/platform.h"
+
+class QComboBox;
+class QFrame;
+class QLabel;
+class QPushButton;
+class QTimer;
+
+namespace mosarin {
+
+class ImageView;
+
+class Tfjuego final : public QWidget {
+    Q_OBJECT
+public:
+    // Builds the controls, runs FormCreate under the error guard (the window
+    // exists even when set-up fails) and starts Timer1.
+    // `programFolder` ends with a path separator.
+    Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr);
+
+    // The Pictures Editor opened by "Edit Pictures"; none means it opens nothing.
+    void setEditorWindow(ModalWindow* editor) { editor_ = editor; }
+
+    GameState& state() { return state_; }
+    PlaySurface& surface() { return surface_; }
+    GameAssets& assets() { return assets_; }
+    const QString& programFolder() const { return programFolder_; }
+
+    // Handlers. Called directly they may throw; from Qt's signals and events
+    // they run under the error guard.
+    void FormCreate();
+    void Button1Click();   // "New Game"
+    void Button2Click();   // "Save Game"
+    void Button3Click();   // "Load Game"
+    void Button4Click();   // "Play"
+    void Button5Click();   // "Help (On-Line)"
+    void Button6Click();   // "Edit Pictures"
+    void Timer1Timer();
+    void posiciona(MouseButton button, int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp();
+
+    // The controls.
+    ImageView* Image1 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button5 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QFrame* gp1 = nullptr;
+    QLabel* S1 = nullptr;
+    QComboBox* cb1 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void buildControls();
+    void buildSelectPanel();
+    void connectHandlers();
+    void placeOnScreen();
+    // inicializarvar1 with the panel hidden and any damage to the library reported.
+    void resetToStartScreen();
+    // The list entry the panel's text shows, or -1.
+    int selectedEntry() const;
+
+    template <typename Handler>
+    void runGuarded(Handler&& handler);
+
+    Platform& platform_;
+    QString programFolder_;
+    ModalWindow* editor_ = nullptr;
+    GameState state_;
+    PlaySurface surface_;
+    GameAssets assets_;
+    bool tickRunning_ = false;
+};
+
+}  // namespace mosarin

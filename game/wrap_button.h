@@ -1,0 +1,23 @@
+#pragma once
+// A push button whose caption breaks between words when it does not fit on
+// one line. text() stays the caption as given; only the painting wraps.
+
+#include <QFontMetrics>
+#include <QPushButton>
+
+namespace mosarin {
+
+// `caption` with a line break at each space where the next word would pass
+// `width` pixels; a word wider than `width` stands alone on its line.
+QString wrappedAtSpaces(const QString& caption, const QFontMetrics& metrics, int width);
+
+class WrapButton final : public QPushButton {
+    Q_OBJECT
+public:
+    WrapButton(const QString& caption, QWidget* parent);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+}  // namespace mosarin
