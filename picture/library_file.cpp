@@ -94,10 +94,12 @@ void appendPictureLine(std::string& out, const TPictureRecord& record) {
     line[kPictureLineLength + 1] = '\n';
 }
 
-int clampedSize(std::string_view line, std::size_t position, int largest, int missing, bool& repaired) {
+// A size character outside 1..largest is clamped into it; a missing one gives
+// the largest size, that of a slot that never held a picture.
+int clampedSize(std::string_view line, std::size_t position, int largest, bool& repaired) {
     if (position >= line.size()) {
         repaired = true;
-        return missing;
+        return largest;
     }
     const int value = sizeFromChar(line[position]);
     if (value < 1 || value > largest) repaired = true;
@@ -112,8 +114,8 @@ bool readPictureLine(std::string_view line, TPictureRecord& record) {
         const std::size_t start = std::min<std::size_t>(line.size(), kColorFieldLength * slot);
         if (readColorField(line.substr(start, kColorFieldLength), record.colors[slot])) repaired = true;
     }
-    record.width = clampedSize(line, kWidthPosition, kMaxWidth, kMaxWidth, repaired);
-    record.height = clampedSize(line, kHeightPosition, kMaxHeight, kMaxHeight, repaired);
+    record.width = clampedSize(line, kWidthPosition, kMaxWidth, repaired);
+    record.height = clampedSize(line, kHeightPosition, kMaxHeight, repaired);
 
     const std::string_view packed =
         line.substr(std::min(line.size(), kPackedPosition), kPackedLength);  // past 282 is ignored

@@ -32,18 +32,6 @@ TEST(FormatPictureLine, NewPictureIsByteExact) {
     EXPECT_EQ(formatPictureLine(newPicture()), lineBody(kNewColorDigits, 'P', 'F', emptyPacked()) + "\r\n");
 }
 
-TEST(FormatPictureLine, SizesAndCellsLandAtTheirPositions) {
-    TPictureRecord record = newPicture();
-    record.width = 7;
-    record.height = 1;
-    record.packedRows = "U" + std::string(238, '@') + "_";
-    const std::string line = formatPictureLine(record);
-    ASSERT_EQ(line.size(), 284u);
-    EXPECT_EQ(line[40], '/');
-    EXPECT_EQ(line[41], ')');
-    EXPECT_EQ(line.substr(42, 240), record.packedRows);
-}
-
 TEST(FormatPictureLine, ColoursTooLongForEightDigitsKeepTheirLowTwentyFourBits) {
     struct Case {
         Color color;

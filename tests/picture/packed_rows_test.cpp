@@ -194,14 +194,5 @@ TEST(PictureLibraryClear, ResetsEverySlotAndTheCount) {
     }
 }
 
-TEST(PictureLibraryHolds, OnlyNumbersOneToCount) {
-    TPictureLibrary library;
-    library.count = 3;
-    EXPECT_FALSE(library.holds(0));
-    EXPECT_TRUE(library.holds(1));
-    EXPECT_TRUE(library.holds(3));
-    EXPECT_FALSE(library.holds(4));
-}
-
 }  // namespace
 }  // namespace mosarin

@@ -108,21 +108,17 @@ TEST(ParseSavedGame, PictureNumberFromTheFirstFourCharacters) {
         {"\r\n", 0},
         {"12", 12},
         {"0012", 12},
-        {"00121", 12},  // the fifth character is the first cell
+        {"00123", 12},  // the fifth character is already the first cell
         {"  7x", 7},
         {"abcd", 0},
         {"-001", -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.content);
-        EXPECT_EQ(parseSavedGame(c.content).picture, c.picture);
+        const SavedGame game = parseSavedGame(c.content);
+        EXPECT_EQ(game.picture, c.picture);
+        EXPECT_EQ(game.cells.cells, CellGrid{}.cells);
     }
-}
-
-TEST(ParseSavedGame, EmptyContentGivesPictureZeroAndAnEmptyGrid) {
-    const SavedGame game = parseSavedGame("");
-    EXPECT_EQ(game.picture, 0);
-    EXPECT_EQ(game.cells.cells, CellGrid{}.cells);
 }
 
 }  // namespace
