@@ -1,7 +1,6 @@
 #include "game/tfjuego.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -47,7 +46,6 @@ QFont controlsFont() {
     return font;
 }
 
-std::filesystem::path localPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
 
 }  // namespace
 

@@ -6,12 +6,9 @@
 
 #include "game/saved_games.h"
 #include "game/tfjuego.h"
+#include "shell/app_info.h"
 
 namespace mosarin {
-
-namespace {
-std::filesystem::path localPath(const QString& path) { return std::filesystem::path(QFile::encodeName(path).toStdString()); }
-}  // namespace
 
 void Tfjuego::Button2Click() {
     if (!state_.puzzleActive) return;

@@ -25,40 +25,64 @@ private:
     int fd_;
 };
 
-[[noreturn]] void fail(const std::filesystem::path& file, const std::string& reason) {
-    throw std::runtime_error("Cannot read file \"" + file.string() + "\". " + reason);
+FileReadResult failed(FileReadStatus status, int systemError) {
+    FileReadResult result;
+    result.status = status;
+    result.systemError = systemError;
+    return result;
 }
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC));
-    if (fd.get() < 0) return std::nullopt;
+FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return failed(FileReadStatus::CannotOpen, errno);
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (::fstat(fd.get(), &info) != 0) return failed(FileReadStatus::CannotOpen, errno);
+    if (S_ISDIR(info.st_mode)) return failed(FileReadStatus::NotRegular, EISDIR);
+    if (!S_ISREG(info.st_mode)) return failed(FileReadStatus::NotRegular, 0);
 
-    auto expected = static_cast<std::size_t>(info.st_size);
-    if (expected > kMaxTextFileBytes) fail(file, "The file is too large.");
+    const auto expected = static_cast<std::size_t>(info.st_size);
+    if (expected > maxBytes) return failed(FileReadStatus::TooLarge, 0);
 
     // The size is only a hint: the file may change while it is read, so read
-    // until the end, never past kMaxTextFileBytes.
-    std::string bytes(expected + 1, '\0');
+    // until the end, never past maxBytes.
+    FileReadResult result;
+    result.bytes.resize(expected + 1);
     std::size_t used = 0;
     for (;;) {
-        if (used == bytes.size()) {
-            if (bytes.size() > kMaxTextFileBytes) fail(file, "The file is too large.");
-            bytes.resize(bytes.size() * 2);
+        if (used == result.bytes.size()) {
+            if (used > maxBytes) return failed(FileReadStatus::TooLarge, 0);
+            result.bytes.resize(std::min(used * 2, maxBytes + 1));
         }
-        const ssize_t n = ::read(fd.get(), bytes.data() + used, bytes.size() - used);
+        const ssize_t n = ::read(fd.get(), result.bytes.data() + used, result.bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
-            fail(file, std::strerror(errno));
+            return failed(FileReadStatus::ReadFailed, errno);
         }
         if (n == 0) break;
         used += static_cast<std::size_t>(n);
     }
-    bytes.resize(used);
-    return bytes;
+    if (used > maxBytes) return failed(FileReadStatus::TooLarge, 0);
+    result.bytes.resize(used);
+    result.status = FileReadStatus::Ok;
+    return result;
+}
+
+std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
+    FileReadResult read = readRegularFile(file, kMaxTextFileBytes);
+    switch (read.status) {
+    case FileReadStatus::Ok:
+        return std::move(read.bytes);
+    case FileReadStatus::CannotOpen:
+    case FileReadStatus::NotRegular:
+        return std::nullopt;
+    case FileReadStatus::TooLarge:
+        throw std::runtime_error("Cannot read file \"" + file.string() + "\". The file is too large.");
+    case FileReadStatus::ReadFailed:
+        break;
+    }
+    throw std::runtime_error("Cannot read file \"" + file.string() + "\". " + std::strerror(read.systemError));
 }
 
 }  // namespace mosarin

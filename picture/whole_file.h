@@ -12,6 +12,19 @@ namespace mosarin {
 // one, and reading it would only exhaust memory.
 constexpr std::size_t kMaxTextFileBytes = std::size_t(64) * 1024 * 1024;
 
+enum class FileReadStatus { Ok, CannotOpen, NotRegular, TooLarge, ReadFailed };
+
+struct FileReadResult {
+    FileReadStatus status = FileReadStatus::CannotOpen;
+    int systemError = 0;   // errno for CannotOpen and ReadFailed; EISDIR for a folder
+    std::string bytes;     // the content when Ok
+};
+
+// Reads a regular file of at most `maxBytes`. The open never blocks (a pipe
+// nobody writes to cannot hang the program) and folders, devices and pipes
+// are refused as NotRegular.
+FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
+
 // The whole content of `file`, or nothing when it cannot be opened or is not
 // a regular file (a folder, a device, a pipe). Throws std::runtime_error,
 // naming the path, when reading fails after the open or the file is larger

@@ -1,6 +1,7 @@
 #include "shell/app_info.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 
 namespace mosarin {
@@ -20,6 +21,10 @@ QString applicationTitleFor(const QString& executablePath) {
 QString applicationTitle() { return applicationTitleFor(QCoreApplication::applicationFilePath()); }
 
 QString programFolder() { return QCoreApplication::applicationDirPath() + QLatin1Char('/'); }
+
+std::filesystem::path localPath(const QString& path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
+}
 
 QString withFullStop(const QString& message) {
     if (message.isEmpty() || message.back().unicode() <= u'.') return message;

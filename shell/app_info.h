@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <exception>
+#include <filesystem>
 #include <stdexcept>
 #include <string>
 
@@ -27,6 +28,9 @@ QString applicationTitle();
 // The folder of the running executable with its trailing separator; the
 // working directory plays no part.
 QString programFolder();
+
+// A Qt path as the file system spells it, for the Qt-free file code.
+std::filesystem::path localPath(const QString& path);
 
 // The error box's text rule: a full stop is appended when the message is not
 // empty and its last character's code is above that of ".".
