@@ -4,8 +4,8 @@
 
 #include <QImage>
 #include <cstring>
-#include <random>
 
+#include "bench/bench_platform.h"
 #include "game/play_surface.h"
 #include "game/puzzle.h"
 #include "picture/packed_rows.h"
@@ -13,22 +13,6 @@
 
 namespace mosarin {
 namespace {
-
-// Only the random source matters to the frames; everything else is inert.
-class BenchPlatform final : public Platform {
-public:
-    void showMessage(MessageKind, const QString&) override {}
-    bool confirm(const QString&) override { return false; }
-    void showErrorBox(const QString&) override {}
-    std::optional<QString> openFileName(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<Color> chooseColor(Color) override { return std::nullopt; }
-    void openUrl(const QString&) override {}
-    LocalDateTime now() override { return {}; }
-    int randomBelow(int bound) override { return std::uniform_int_distribution<int>(0, bound - 1)(generator_); }
-
-private:
-    std::mt19937 generator_{12345};
-};
 
 GameAssets benchAssets() {
     GameAssets assets;

@@ -1,0 +1,32 @@
+// Start-up in-process: creating the game window (assets decoded, library
+// read) and the editor window, then composing the first frame. Uses the
+// files/ and images/ laid beside the build's executables.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+
+#include "bench/bench_platform.h"
+#include "editor/tfcpintura.h"
+#include "game/tfjuego.h"
+#include "shell/app_info.h"
+
+namespace mosarin {
+namespace {
+
+void BM_StartUp(benchmark::State& state) {
+    BenchPlatform platform;
+    for (auto _ : state) {
+        Tfjuego game(platform, programFolder());
+        TFcpintura editor(platform);
+        game.setEditorWindow(&editor);
+        game.Timer1Timer();
+        benchmark::DoNotOptimize(game.surface().frameImage.constBits());
+    }
+    if (platform.errors != 0) state.SkipWithError("start-up reported errors: are files/ and images/ laid out?");
+    Tfjuego probe(platform, programFolder());
+    state.counters["pictures"] = probe.state().library.count;
+}
+BENCHMARK(BM_StartUp)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+}  // namespace mosarin
