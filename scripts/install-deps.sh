@@ -9,7 +9,7 @@ packages=(
   libjpeg62-turbo-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
-  xvfb xauth xdotool x11-apps
+  xvfb xauth xdotool x11-apps python3
 )
 
 missing=()
