@@ -75,6 +75,15 @@ bool startSelectedPicture(GameState& state, int selectedIndex) {
     return true;
 }
 
+LibraryReadReport leerarchivo(GameState& state, const std::filesystem::path& libraryFile) {
+    LibraryReadReport report = readLibraryFile(libraryFile, state.library);
+    if (report.lastColors) state.colors = *report.lastColors;
+    // A file that could not be opened leaves the library, and so the
+    // picture number that refers to it, as they were.
+    if (report.opened) state.currentPicture = 1;
+    return report;
+}
+
 LibraryReadReport inicializarvar1(GameState& state, const std::filesystem::path& libraryFile) {
     state.blinkCount = 0;
     state.colors = kDefaultGameColors;
@@ -85,12 +94,7 @@ LibraryReadReport inicializarvar1(GameState& state, const std::filesystem::path&
     state.boardStale = true;
     state.puzzleActive = false;
 
-    LibraryReadReport report = readLibraryFile(libraryFile, state.library);
-    if (report.lastColors) state.colors = *report.lastColors;
-    // A file that could not be opened leaves the library, and so the
-    // picture number that refers to it, as they were.
-    if (report.opened) state.currentPicture = 1;
-
+    LibraryReadReport report = leerarchivo(state, libraryFile);
     for (std::string& clue : state.columnClues) clue.clear();
     for (std::string& clue : state.rowClues) clue.clear();
     state.boardShown = false;

@@ -24,6 +24,11 @@ void asignarvec(GameState& state);
 // of the library. Does not touch the panel: that is the window's.
 bool startSelectedPicture(GameState& state, int selectedIndex);
 
+// The game's reading of the library file: the library, the working colours
+// of its last line, and currentPicture := 1. A file that cannot be opened
+// changes nothing.
+LibraryReadReport leerarchivo(GameState& state, const std::filesystem::path& libraryFile);
+
 // The model part of resetting to the start screen: flags, working colours,
 // the library read again from `libraryFile` (currentPicture := 1), clues
 // emptied, boardShown false. Returns the read's report for the window to show.
