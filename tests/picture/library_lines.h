@@ -2,8 +2,9 @@
 // Picture lines and libraries for the file tests, built by hand from their
 // fields so that the expectations do not come from the code under test.
 
+#include <filesystem>
 #include <string>
-#include <vector>
+#include <tuple>
 
 #include "picture/picture_record.h"
 
@@ -12,25 +13,31 @@ namespace mosarin::testing {
 // "New" picture colours and the digits they must be written as.
 constexpr ColorSet kNewColors = {0x00DD7777u, 0x00EEEEEEu, 0x00CCCCCCu, 0x0022A3B9u, 0x0015182Cu};
 inline const std::string kNewColorDigits = "1451403915658734134217720227013701382444";
+inline const std::string kEmptyPacked(240, '@');
 
 // The 282 characters of a line before CR LF.
 inline std::string lineBody(const std::string& colorDigits, char width, char height, const std::string& packed) {
     return colorDigits + width + height + packed;
 }
 
-inline std::string emptyPacked() { return std::string(240, '@'); }
+// The record numberedLine(n) stands for: colours, sizes and one group differ with n.
+inline TPictureRecord numberedRecord(int n) {
+    TPictureRecord record{kEmptyPacked, 1 + n % 40, 1 + n % 30, {}};
+    for (int slot = 0; slot < kColorSlots; ++slot) record.colors[slot] = static_cast<Color>(n * 10 + slot);
+    record.packedRows[static_cast<std::size_t>(n % 240)] = static_cast<char>('@' + 1 + n % 31);
+    return record;
+}
 
-// A valid line whose colours and cells differ with `n`, CR LF included.
+// A valid line for numberedRecord(n), CR LF included.
 inline std::string numberedLine(int n) {
     std::string digits;
     for (int slot = 0; slot < kColorSlots; ++slot) {
-        std::string field = std::to_string(n * 10 + slot);
+        const std::string field = std::to_string(n * 10 + slot);
         digits += std::string(8 - field.size(), '0') + field;
     }
-    std::string packed = emptyPacked();
+    std::string packed = kEmptyPacked;
     packed[static_cast<std::size_t>(n % 240)] = static_cast<char>('@' + 1 + n % 31);
-    return lineBody(digits, static_cast<char>(40 + 1 + n % 40), static_cast<char>(40 + 1 + n % 30), packed) +
-           "\r\n";
+    return lineBody(digits, static_cast<char>(41 + n % 40), static_cast<char>(41 + n % 30), packed) + "\r\n";
 }
 
 inline std::string joinLines(int first, int last) {
@@ -39,19 +46,19 @@ inline std::string joinLines(int first, int last) {
     return text;
 }
 
-// The record numberedLine(n) stands for.
-inline TPictureRecord numberedRecord(int n) {
-    TPictureRecord record;
-    for (int slot = 0; slot < kColorSlots; ++slot) record.colors[slot] = static_cast<Color>(n * 10 + slot);
-    record.width = 1 + n % 40;
-    record.height = 1 + n % 30;
-    record.packedRows = emptyPacked();
-    record.packedRows[static_cast<std::size_t>(n % 240)] = static_cast<char>('@' + 1 + n % 31);
-    return record;
+// Slots 1..5 hold numberedRecord(101..105): what a read must leave alone.
+inline TPictureLibrary libraryOfFive() {
+    TPictureLibrary library;
+    for (int n = 1; n <= 5; ++n) library.slots[n] = numberedRecord(100 + n);
+    library.count = 5;
+    return library;
 }
 
-inline bool sameRecord(const TPictureRecord& a, const TPictureRecord& b) {
-    return a.packedRows == b.packedRows && a.width == b.width && a.height == b.height && a.colors == b.colors;
+// A record's fields, to compare records and print the difference.
+inline auto fields(const TPictureRecord& r) { return std::tie(r.packedRows, r.width, r.height, r.colors); }
+
+inline std::filesystem::path withSuffix(std::filesystem::path file, const std::string& suffix) {
+    return file += suffix;
 }
 
 }  // namespace mosarin::testing

@@ -1,181 +1,98 @@
 // Writing picture lines and whole library files: exact bytes, and a failed
-// write that leaves the old file whole.
+// write that changes nothing.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
 #include <cerrno>
 #include <cstring>
-#include <unistd.h>
+#include <map>
+#include <tuple>
 
 #include "picture/library_file.h"
 #include "tests/picture/library_lines.h"
 #include "tests/support/temp_folder.h"
 
-namespace mosarin {
+namespace mosarin::testing {
 namespace {
 
-using testing::emptyPacked;
-using testing::kNewColorDigits;
-using testing::kNewColors;
-using testing::lineBody;
-using testing::readBytes;
-using testing::TempFolder;
-using testing::writeBytes;
-
-TPictureRecord newPicture() {
-    TPictureRecord record;
-    record.colors = kNewColors;
-    record.packedRows = emptyPacked();
-    return record;
-}
-
-TEST(FormatPictureLine, NewPictureIsByteExact) {
-    EXPECT_EQ(formatPictureLine(newPicture()), lineBody(kNewColorDigits, 'P', 'F', emptyPacked()) + "\r\n");
+TEST(FormatPictureLine, GivesAValidLineForAnyRecord) {
+    const std::tuple<const char*, std::string, int, int, std::string, char, char> cases[] = {
+        {"the New picture", kEmptyPacked, 40, 30, kEmptyPacked, 'P', 'F'},
+        {"never held a picture", "", 40, 30, kEmptyPacked, 'P', 'F'},
+        {"short rows", "_", 7, 1, "_" + std::string(239, '@'), '/', ')'},
+        {"long rows", std::string(300, 'A'), 40, 30, std::string(240, 'A'), 'P', 'F'},
+        {"characters out of range", "`~" + std::string(238, '@'), 40, 30, "@^" + std::string(238, '@'), 'P', 'F'},
+        {"sizes too large", kEmptyPacked, 41, 31, kEmptyPacked, 'P', 'F'},
+        {"sizes too small", kEmptyPacked, 0, -5, kEmptyPacked, ')', ')'},
+    };
+    for (const auto& [name, packed, width, height, expectedPacked, widthChar, heightChar] : cases) {
+        const TPictureRecord record{packed, width, height, kNewColors};
+        EXPECT_EQ(formatPictureLine(record), lineBody(kNewColorDigits, widthChar, heightChar, expectedPacked) + "\r\n")
+            << name;
+    }
 }
 
 TEST(FormatPictureLine, ColoursTooLongForEightDigitsKeepTheirLowTwentyFourBits) {
-    struct Case {
-        Color color;
-        const char* digits;
-    };
-    const Case cases[] = {
-        {0, "00000000"},
-        {2270137, "02270137"},
-        {16777215, "16777215"},
-        {99999999, "99999999"},        // the largest that fits stays as it is
-        {100000000, "16113920"},       // 0x05F5E100 -> 0xF5E100
-        {kButtonFaceColor, "00000015"},  // 0xFF00000F -> 0x00000F
+    const std::pair<Color, std::string> cases[] = {
+        {99999999, "99999999"},   // the largest that fits stays as it is
+        {100000000, "16113920"},  // 0x05F5E100 -> 0xF5E100
+        {kButtonFaceColor, "00000015"},
         {0xFFFFFFFFu, "16777215"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.color);
-        TPictureRecord record = newPicture();
-        record.colors[colorLine2] = c.color;
-        const std::string line = formatPictureLine(record);
-        ASSERT_EQ(line.size(), 284u);
-        EXPECT_EQ(line.substr(32, 8), c.digits);
-        EXPECT_EQ(line.substr(0, 32), kNewColorDigits.substr(0, 32));
+    for (const auto& [color, digits] : cases) {
+        TPictureRecord record{kEmptyPacked, 40, 30, kNewColors};
+        record.colors[colorLine2] = color;
+        EXPECT_EQ(formatPictureLine(record),
+                  lineBody(kNewColorDigits.substr(0, 32) + digits, 'P', 'F', kEmptyPacked) + "\r\n")
+            << color;
     }
 }
 
-TEST(FormatPictureLine, OddRecordsStillGiveAValidLine) {
-    struct Case {
-        const char* name;
-        std::string packed;
-        int width, height;
-        std::string expectedPacked;
-        char widthChar, heightChar;
-    };
-    const Case cases[] = {
-        {"never held a picture", "", 40, 30, emptyPacked(), 'P', 'F'},
-        {"short rows", "_", 40, 30, "_" + std::string(239, '@'), 'P', 'F'},
-        {"long rows", std::string(300, 'A'), 40, 30, std::string(240, 'A'), 'P', 'F'},
-        {"characters out of range", "`~" + std::string(238, '@'), 40, 30, "@^" + std::string(238, '@'), 'P', 'F'},
-        {"sizes too large", emptyPacked(), 41, 31, emptyPacked(), 'P', 'F'},
-        {"sizes too small", emptyPacked(), 0, -5, emptyPacked(), ')', ')'},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        TPictureRecord record = newPicture();
-        record.packedRows = c.packed;
-        record.width = c.width;
-        record.height = c.height;
-        EXPECT_EQ(formatPictureLine(record), lineBody(kNewColorDigits, c.widthChar, c.heightChar, c.expectedPacked) + "\r\n");
+// Every entry below `folder`, with the bytes of each file.
+std::map<std::string, std::string> snapshot(const std::filesystem::path& folder) {
+    std::map<std::string, std::string> entries;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder)) {
+        entries[entry.path().string()] = entry.is_regular_file() ? readBytes(entry.path()) : "(folder)";
+    }
+    return entries;
+}
+
+TEST(WriteLibraryFile, ReplacesTheFileWithSlotsOneToCountAndLeavesNothingElse) {
+    for (int count : {3, 1, 0}) {
+        TempFolder folder;
+        const std::filesystem::path file = folder / "pictures.txt";
+        writeBytes(file, joinLines(1, 5));
+        TPictureLibrary library;
+        for (int n = 0; n <= 4; ++n) library.slots[n] = numberedRecord(20 + n);  // slot 0 is never written
+        library.count = count;
+        const LibraryWriteResult result = writeLibraryFile(file, library, /*sync=*/count != 1);
+        ASSERT_TRUE(result.ok) << result.error;
+        EXPECT_EQ(snapshot(folder.path()),
+                  (std::map<std::string, std::string>{{file.string(), joinLines(21, 20 + count)}}))
+            << "count " << count;
     }
 }
 
-TEST(WriteLibraryFile, WritesSlotsOneToCountInOrder) {
-    TempFolder folder;
-    TPictureLibrary library;
-    for (int n = 1; n <= 3; ++n) library.slots[n] = testing::numberedRecord(n);
-    library.slots[4] = testing::numberedRecord(4);  // above count: never written
-    library.slots[0] = testing::numberedRecord(9);  // slot 0: never written
-    library.count = 3;
-    const LibraryWriteResult result = writeLibraryFile(folder / "pictures.txt", library, /*sync=*/false);
-    ASSERT_TRUE(result.ok) << result.error;
-    EXPECT_EQ(readBytes(folder / "pictures.txt"), testing::joinLines(1, 3));
-}
-
-TEST(WriteLibraryFile, CountZeroLeavesAnEmptyFile) {
-    TempFolder folder;
-    writeBytes(folder / "pictures.txt", testing::joinLines(1, 2));
-    TPictureLibrary library;
-    library.slots[1] = testing::numberedRecord(1);
-    ASSERT_TRUE(writeLibraryFile(folder / "pictures.txt", library).ok);
-    EXPECT_EQ(readBytes(folder / "pictures.txt"), "");
-}
-
-TEST(WriteLibraryFile, ReplacesTheOldFileAndLeavesNoTemporaryFile) {
-    TempFolder folder;
-    writeBytes(folder / "pictures.txt", testing::joinLines(1, 5));
-    TPictureLibrary library;
-    library.slots[1] = testing::numberedRecord(7);
-    library.count = 1;
-    ASSERT_TRUE(writeLibraryFile(folder / "pictures.txt", library, /*sync=*/true).ok);
-    EXPECT_EQ(readBytes(folder / "pictures.txt"), testing::numberedLine(7));
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
-    EXPECT_EQ(entries, 1);
-}
-
-TEST(WriteLibraryFile, ThenReadGivesTheSamePictures) {
-    TempFolder folder;
-    TPictureLibrary written;
-    written.count = 50;
-    for (int n = 1; n <= written.count; ++n) written.slots[n] = testing::numberedRecord(n * 37);
-    ASSERT_TRUE(writeLibraryFile(folder / "pictures.txt", written, false).ok);
-
-    TPictureLibrary read;
-    const LibraryReadReport report = readLibraryFile(folder / "pictures.txt", read);
-    EXPECT_FALSE(report.damaged());
-    ASSERT_EQ(read.count, written.count);
-    for (int n = 1; n <= written.count; ++n) EXPECT_TRUE(testing::sameRecord(read.slots[n], written.slots[n])) << n;
-}
-
-TEST(WriteLibraryFile, MissingFolderFailsWithTheSystemsReason) {
-    TempFolder folder;
-    const std::filesystem::path file = folder / "files" / "pictures.txt";
-    TPictureLibrary library;
-    library.count = 1;
-    const LibraryWriteResult result = writeLibraryFile(file, library);
-    EXPECT_FALSE(result.ok);
-    EXPECT_EQ(result.error, "Cannot write file \"" + file.string() + "\". " + std::strerror(ENOENT));
-    EXPECT_FALSE(std::filesystem::exists(folder / "files"));
-}
-
-TEST(WriteLibraryFile, TargetThatIsAFolderIsLeftAlone) {
-    TempFolder folder;
-    std::filesystem::create_directory(folder / "pictures.txt");
-    writeBytes(folder / "pictures.txt" / "inside", "kept");
-    TPictureLibrary library;
-    library.count = 1;
-    const LibraryWriteResult result = writeLibraryFile(folder / "pictures.txt", library);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find("Cannot write file"), std::string::npos);
-    EXPECT_EQ(readBytes(folder / "pictures.txt" / "inside"), "kept");
-    int entries = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.path())) ++entries;
-    EXPECT_EQ(entries, 1) << "the temporary file was not removed";
-}
-
-TEST(WriteLibraryFile, FailureBeforeTheRenameLeavesTheOldFileWhole) {
-    // A folder where the temporary file should go makes the write fail even
-    // for root, after the old file was already there.
-    TempFolder folder;
-    const std::filesystem::path file = folder / "pictures.txt";
-    const std::string old = testing::joinLines(1, 4);
-    writeBytes(file, old);
-    std::filesystem::path blocker = file;
-    blocker += ".tmp-" + std::to_string(::getpid());
-    std::filesystem::create_directory(blocker);
-
-    TPictureLibrary library;
-    library.slots[1] = testing::numberedRecord(9);
-    library.count = 1;
-    const LibraryWriteResult result = writeLibraryFile(file, library);
-    EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.error.find(file.string()), std::string::npos);
-    EXPECT_EQ(readBytes(file), old);
+TEST(WriteLibraryFile, AFailedWriteChangesNothingAndSaysWhy) {
+    const std::string temporary = "pictures.txt.tmp-" + std::to_string(::getpid());
+    // Name, file to write, a folder in the way (which stops even the superuser), the reason.
+    const std::tuple<const char*, const char*, std::string, int> cases[] = {
+        {"no such folder", "files/pictures.txt", "", ENOENT},
+        {"temporary file cannot be created", "pictures.txt", temporary, EISDIR},
+        {"rename fails: the target is a folder", "library", "library", EISDIR},
+    };
+    for (const auto& [name, file, folderInTheWay, reason] : cases) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        writeBytes(folder / "pictures.txt", joinLines(1, 4));
+        if (!folderInTheWay.empty()) std::filesystem::create_directory(folder / folderInTheWay);
+        const auto before = snapshot(folder.path());
+        const LibraryWriteResult result = writeLibraryFile(folder / file, libraryOfFive());
+        EXPECT_FALSE(result.ok);
+        EXPECT_EQ(result.error, "Cannot write file \"" + (folder / file).string() + "\". " + std::strerror(reason));
+        EXPECT_EQ(snapshot(folder.path()), before);
+    }
 }
 
 }  // namespace
-}  // namespace mosarin
+}  // namespace mosarin::testing

@@ -1,65 +1,42 @@
 // Packed rows, size characters, and clearing grids and libraries.
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <random>
 #include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
 
 #include "picture/packed_rows.h"
+#include "tests/picture/library_lines.h"
 
 namespace mosarin {
 namespace {
 
-std::string emptyGroups(int n) { return std::string(static_cast<std::size_t>(n), '@'); }
-
-TEST(PackRows, OnlyTopLeftCellGivesCapitalPThenEmptyGroups) {
-    CellGrid grid;
-    grid.at(1, 1) = 1;
-    EXPECT_EQ(packRows(grid), "P" + emptyGroups(239));
+// 240 empty groups but for the given (position, character) pairs.
+std::string packed(std::initializer_list<std::pair<int, char>> groups = {}) {
+    std::string text(240, '@');
+    for (const auto& [position, c] : groups) text[static_cast<std::size_t>(position)] = c;
+    return text;
 }
 
-TEST(PackRows, OnlyBottomRightCellGivesEmptyGroupsThenCapitalA) {
-    CellGrid grid;
-    grid.at(40, 30) = 1;
-    EXPECT_EQ(packRows(grid), emptyGroups(239) + "A");
-}
-
-TEST(PackRows, LeftmostColumnOfAGroupIsTheHighBit) {
-    CellGrid grid;
-    for (int column : {1, 3, 5}) grid.at(column, 2) = 1;
-    for (int column = 1; column <= 40; ++column) grid.at(column, 3) = 1;
-    grid.at(6, 4) = 1;  // first cell of the second group
-    const std::string packed = packRows(grid);
-    EXPECT_EQ(packed.substr(8, 8), "U" + emptyGroups(7));
-    EXPECT_EQ(packed.substr(16, 8), std::string(8, '_'));
-    EXPECT_EQ(packed.substr(24, 8), "@P" + emptyGroups(6));
-}
-
-TEST(PackRows, OnlyCellsHoldingExactlyOneCountAsFilled) {
-    for (int state : {0, 2, -1, 3, 255}) {
-        SCOPED_TRACE(state);
+TEST(PackRows, GivesOneCharacterPerFiveCellsWithTheLeftmostAsHighBit) {
+    // Name, the cells set as (column, row, state), the packed text.
+    const std::tuple<const char*, std::vector<std::tuple<int, int, int>>, std::string> cases[] = {
+        {"only [1][1]", {{1, 1, 1}}, packed({{0, 'P'}})},
+        {"only [40][30]", {{40, 30, 1}}, packed({{239, 'A'}})},
+        {"every bit weight", {{1, 2, 1}, {3, 2, 1}, {5, 2, 1}, {2, 3, 1}, {4, 3, 1}}, packed({{8, 'U'}, {16, 'J'}})},
+        {"first cell of the second group", {{6, 4, 1}}, packed({{25, 'P'}})},
+        {"states other than 1 are empty", {{1, 1, 2}, {2, 1, -1}, {3, 1, 3}, {4, 1, 255}}, packed()},
+        {"width 7: later columns still count", {{7, 1, 1}, {8, 1, 1}, {40, 1, 1}}, packed({{1, 'L'}, {7, 'A'}})},
+        {"cells beyond 40 x 30", {{41, 1, 1}, {1, 31, 1}, {50, 50, 1}}, packed()},
+    };
+    for (const auto& [name, cells, expected] : cases) {
         CellGrid grid;
-        grid.at(1, 1) = state;
-        EXPECT_EQ(packRows(grid), emptyGroups(240));
+        for (const auto& [column, row, state] : cells) grid.at(column, row) = state;
+        EXPECT_EQ(packRows(grid), expected) << name;
     }
-}
-
-TEST(PackRows, CellsOutsideANarrowPictureArePackedAsTheyStand) {
-    // A picture 7 wide: columns 8..40 still take part.
-    CellGrid grid;
-    grid.at(7, 1) = 1;
-    grid.at(8, 1) = 1;
-    grid.at(40, 1) = 1;
-    const std::string packed = packRows(grid);
-    ASSERT_EQ(packed.size(), 240u);
-    EXPECT_EQ(packed.substr(0, 8), std::string("@L") + emptyGroups(5) + "A");
-}
-
-TEST(PackRows, IgnoresCellsBeyondFortyByThirty) {
-    CellGrid grid;
-    grid.at(41, 1) = 1;
-    grid.at(1, 31) = 1;
-    grid.at(50, 50) = 1;
-    EXPECT_EQ(packRows(grid), emptyGroups(240));
 }
 
 TEST(UnpackRows, ThenPackGivesEveryValidTextBack) {
@@ -74,124 +51,52 @@ TEST(UnpackRows, ThenPackGivesEveryValidTextBack) {
     }
 }
 
-TEST(UnpackRows, OverwritesEveryCellOfThePictureAreaAndNothingElse) {
-    CellGrid grid;
-    for (auto& column : grid.cells) column.fill(7);
-    unpackRows("P" + emptyGroups(239), grid);
-    EXPECT_EQ(grid.at(1, 1), 1);
-    for (int column = 1; column <= 40; ++column) {
-        for (int row = 1; row <= 30; ++row) {
-            if (column == 1 && row == 1) continue;
-            ASSERT_EQ(grid.at(column, row), 0) << column << "," << row;
-        }
-    }
-    EXPECT_EQ(grid.at(41, 1), 7);
-    EXPECT_EQ(grid.at(1, 31), 7);
-    EXPECT_EQ(grid.at(0, 0), 7);
-    EXPECT_EQ(grid.at(50, 50), 7);
-}
-
-TEST(UnpackRows, ShortTextLeavesTheMissingGroupsEmpty) {
-    CellGrid grid;
-    for (auto& column : grid.cells) column.fill(1);
-    unpackRows("_@A", grid);  // row 1: columns 1..5 filled, column 15 filled
-    for (int column = 1; column <= 40; ++column) {
-        const bool filled = column <= 5 || column == 15;
-        EXPECT_EQ(grid.at(column, 1), filled ? 1 : 0) << column;
-    }
-    for (int row = 2; row <= 30; ++row) {
-        for (int column = 1; column <= 40; ++column) ASSERT_EQ(grid.at(column, row), 0);
-    }
-}
-
-TEST(UnpackRows, EmptyTextClearsThePictureArea) {
-    CellGrid grid;
-    for (auto& column : grid.cells) column.fill(1);
-    unpackRows("", grid);
-    EXPECT_EQ(packRows(grid), emptyGroups(240));
-}
-
-TEST(UnpackRows, OnlyTheLowFiveBitsOfACharacterCount) {
-    struct Case {
-        char c;
-        int expectedGroupValue;
+TEST(UnpackRows, WritesOnlyThePictureAreaWhateverTheText) {
+    const std::tuple<const char*, std::string, std::string> cases[] = {
+        {"one filled cell", packed({{0, 'P'}}), packed({{0, 'P'}})},
+        {"short text: the rest is empty", "_@A", packed({{0, '_'}, {2, 'A'}})},
+        {"empty text", "", packed()},
+        {"characters past the 240th", packed() + "____", packed()},
+        {"codes outside 64..95 keep their low five bits", std::string("`\x7f\0!\xC8", 5),
+         packed({{1, '_'}, {3, 'A'}, {4, 'H'}})},
     };
-    const Case cases[] = {
-        {'`', 0},                     // 96: one past the range
-        {'\x7f', 31},                 // 127 - 64 = 63
-        {'\0', 0},                    // below the range
-        {'!', 1},                     // 33 - 64 = -31
-        {static_cast<char>(200), 8},  // 200 - 64 = 136
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(static_cast<int>(static_cast<unsigned char>(c.c)));
+    for (const auto& [name, text, expected] : cases) {
+        SCOPED_TRACE(name);
         CellGrid grid;
-        unpackRows(std::string(1, c.c) + emptyGroups(239), grid);
-        const std::string packed = packRows(grid);
-        EXPECT_EQ(packed[0], static_cast<char>('@' + c.expectedGroupValue));
-        EXPECT_EQ(packed.substr(1), emptyGroups(239));
+        for (auto& column : grid.cells) column.fill(7);
+        unpackRows(text, grid);
+        for (int i = 0; i < kGridSize * kGridSize; ++i) {
+            const int column = i / kGridSize, row = i % kGridSize, cell = grid.at(column, row);
+            const bool inPicture = column >= 1 && column <= 40 && row >= 1 && row <= 30;
+            ASSERT_TRUE(inPicture ? cell == 0 || cell == 1 : cell == 7) << column << "," << row << ": " << cell;
+        }
+        EXPECT_EQ(packRows(grid), expected);
     }
 }
 
-TEST(UnpackRows, CharactersBeyondTheFirst240AreIgnored) {
-    CellGrid grid;
-    unpackRows(emptyGroups(240) + "____", grid);
-    EXPECT_EQ(grid.at(1, 31), 0);
-    EXPECT_EQ(packRows(grid), emptyGroups(240));
+TEST(SizeChar, IsCodeFortyPlusTheSizeClampedIntoOneToForty) {
+    const std::pair<int, char> cases[] = {{40, 'P'}, {30, 'F'},   {1, ')'},  {7, '/'},
+                                          {0, ')'},  {-100, ')'}, {41, 'P'}, {1000, 'P'}};
+    for (const auto& [value, c] : cases) EXPECT_EQ(sizeChar(value), c) << value;
+    // Reading back clamps nothing, and codes above 127 are not negative.
+    const std::pair<char, int> readBack[] = {{'P', 40}, {')', 1}, {'\0', -40}, {static_cast<char>(200), 160}};
+    for (const auto& [c, value] : readBack) EXPECT_EQ(sizeFromChar(c), value) << value;
 }
 
-TEST(SizeChar, IsCodeFortyPlusTheValue) {
-    struct Case {
-        int value;
-        char c;
-    };
-    const Case cases[] = {{40, 'P'}, {30, 'F'}, {1, ')'}, {7, '/'}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.value);
-        EXPECT_EQ(sizeChar(c.value), c.c);
-        EXPECT_EQ(sizeFromChar(c.c), c.value);
-    }
-}
-
-TEST(SizeChar, ValuesOutOfRangeStillGiveAReadableSize) {
-    EXPECT_EQ(sizeChar(0), ')');
-    EXPECT_EQ(sizeChar(-100), ')');
-    EXPECT_EQ(sizeChar(41), 'P');
-    EXPECT_EQ(sizeChar(1000), 'P');
-}
-
-TEST(SizeFromChar, ReadsAnyCharacterWithoutSignTrouble) {
-    EXPECT_EQ(sizeFromChar('\0'), -40);
-    EXPECT_EQ(sizeFromChar(static_cast<char>(200)), 160);
-}
-
-TEST(CellGridClear, ClearsIndicesOneToFiftyAndLeavesIndexZero) {
+TEST(Clear, ResetsGridCellsFromOneAndEveryLibrarySlot) {
     CellGrid grid;
     for (auto& column : grid.cells) column.fill(5);
     grid.clear();
-    EXPECT_EQ(grid.at(0, 0), 5);
-    EXPECT_EQ(grid.at(0, 7), 5);
-    EXPECT_EQ(grid.at(7, 0), 5);
-    for (int column = 1; column <= 50; ++column) {
-        for (int row = 1; row <= 50; ++row) ASSERT_EQ(grid.at(column, row), 0);
+    for (int i = 0; i < kGridSize * kGridSize; ++i) {
+        ASSERT_EQ(grid.at(i / kGridSize, i % kGridSize), i / kGridSize && i % kGridSize ? 0 : 5) << i;
     }
-}
-
-TEST(PictureLibraryClear, ResetsEverySlotAndTheCount) {
     TPictureLibrary library;
-    for (int slot : {0, 1, 500, 1000}) {
-        library.slots[slot] = {std::string(240, '_'), 3, 4, {1, 2, 3, 4, 5}};
-    }
+    library.slots[0] = library.slots[1000] = {std::string(240, '_'), 3, 4, {1, 2, 3, 4, 5}};
     library.count = 1000;
     library.clear();
     EXPECT_EQ(library.count, 0);
-    for (int slot : {0, 1, 500, 1000}) {
-        SCOPED_TRACE(slot);
-        EXPECT_EQ(library.slots[slot].packedRows, "");
-        EXPECT_EQ(library.slots[slot].width, 40);
-        EXPECT_EQ(library.slots[slot].height, 30);
-        EXPECT_EQ(library.slots[slot].colors, (ColorSet{0, 0, 0, 0, 0}));
-    }
+    const TPictureRecord cleared{"", 40, 30, {}};
+    for (int slot : {0, 1000}) EXPECT_EQ(testing::fields(library.slots[slot]), testing::fields(cleared)) << slot;
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Loading the four pictures of the game: each failure reported once, in
 // order, and the others still loaded.
-#include <QString>
-#include <filesystem>
 #include <gtest/gtest.h>
+
+#include <cstdio>
+#include <tuple>
+#include <vector>
 #include <jpeglib.h>
 #include <jerror.h>
 
@@ -16,96 +18,58 @@ namespace {
 
 const QRgb kOverlayKey = qRgb(255, 0, 255);
 
-void writeFile(const std::filesystem::path& path, const QByteArray& bytes) {
-    writeBytes(path, std::string_view(bytes.constData(), size_t(bytes.size())));
-}
-
+// Read back exactly, as every bitmap must be.
 QImage overlayPicture() {
     QImage overlay = twoHalves(12, 6, kOverlayKey, qRgb(250, 220, 0));
     overlay.setPixel(1, 1, qRgb(0, 0, 0));
     return overlay;
 }
 
-// A program folder with an images/ folder holding all four assets, each of its own size.
-class AssetFolder {
-public:
-    AssetFolder() {
-        std::filesystem::create_directories(images());
-        writeFile(images() / "back.jpg", encodeJpeg(twoHalves(40, 30, qRgb(10, 20, 30), qRgb(90, 90, 90))));
-        writeFile(images() / "end2.jpg", encodeJpeg(twoHalves(24, 16, qRgb(200, 0, 0), qRgb(0, 0, 200))));
-        writeFile(images() / "end1.bmp", encodeBmp(overlayPicture()));
-        writeFile(images() / "init.jpg", encodeJpeg(twoHalves(8, 8, qRgb(0, 0, 0), qRgb(255, 255, 255))));
+// All four assets, each of its own size.
+void writeAssets(const std::filesystem::path& images) {
+    std::filesystem::remove_all(images);
+    std::filesystem::create_directories(images);
+    writeFile(images / "back.jpg", encodeJpeg(twoHalves(40, 30, qRgb(10, 20, 30), qRgb(90, 90, 90))));
+    writeFile(images / "end2.jpg", encodeJpeg(twoHalves(24, 16, qRgb(200, 0, 0), qRgb(0, 0, 200))));
+    writeFile(images / "end1.bmp", encodeBmp(overlayPicture()));
+    writeFile(images / "init.jpg", encodeJpeg(twoHalves(8, 8, qRgb(0, 0, 0), qRgb(255, 255, 255))));
+}
+
+TEST(GameAssets, EachFailureShowsOneBoxInLoadingOrderAndTheOthersStillLoad) {
+    TempFolder folder;
+    const std::filesystem::path images = folder / "images";
+    const auto missing = [&](const char* name) {
+        return QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(pathOf(images / name));
+    };
+    // Name, files removed, whether the bitmap and a JPEG swap contents, the
+    // assets that load (Back, End, Overlay, Start), the boxes shown.
+    const std::tuple<const char*, std::vector<const char*>, bool, QString, QStringList> cases[] = {
+        {"all present", {}, false, "BEOS", {}},
+        {"background missing", {"back.jpg"}, false, "EOS", {missing("back.jpg")}},
+        {"all missing", {"back.jpg", "end2.jpg", "end1.bmp", "init.jpg"}, false, "",
+         {missing("back.jpg"), missing("end2.jpg"), missing("end1.bmp"), missing("init.jpg")}},
+        {"the name, not the content, decides the type", {}, true, "BE",
+         {QStringLiteral("Bitmap image is not valid."), QStringLiteral("JPEG error #%1.").arg(JERR_NO_SOI)}},
+    };
+    for (const auto& [name, removed, swapped, loaded, boxes] : cases) {
+        SCOPED_TRACE(name);
+        writeAssets(images);
+        for (const char* file : removed) std::filesystem::remove(images / file);
+        if (swapped) {
+            const std::string bitmap = readBytes(images / "end1.bmp");
+            writeBytes(images / "end1.bmp", readBytes(images / "init.jpg"));
+            writeBytes(images / "init.jpg", bitmap);
+        }
+        FakePlatform platform;
+        const GameAssets assets = loadGameAssets(pathOf(folder.path()) + QLatin1Char('/'), platform);
+        EXPECT_EQ(platform.texts(), boxes);
+        for (const ShownMessage& shown : platform.messages) EXPECT_EQ(shown.kind, ShownMessage::ErrorBox);
+        EXPECT_EQ(assets.backImage.size(), loaded.contains('B') ? QSize(40, 30) : QSize(0, 0));
+        EXPECT_EQ(assets.endImage.size(), loaded.contains('E') ? QSize(24, 16) : QSize(0, 0));
+        EXPECT_EQ(assets.endOverlay, loaded.contains('O') ? overlayPicture() : QImage());
+        EXPECT_EQ(assets.startImage.size(), loaded.contains('S') ? QSize(8, 8) : QSize(0, 0));
+        EXPECT_EQ(assets.overlayKey, loaded.contains('O') ? kOverlayKey : 0u);
     }
-    std::filesystem::path images() const { return folder_ / "images"; }
-    QString programFolder() const { return QString::fromStdString(folder_.path().string()) + QLatin1Char('/'); }
-    QString imagePath(const char* name) const { return programFolder() + QStringLiteral("images/") + QLatin1String(name); }
-    GameAssets load(FakePlatform& platform) const { return loadGameAssets(programFolder(), platform); }
-
-private:
-    TempFolder folder_;
-};
-
-QString missingMessage(const QString& path) {
-    return QStringLiteral("Cannot open file \"%1\". No such file or directory.").arg(path);
-}
-
-TEST(GameAssets, AllFourLoadAtTheirOwnSizesAndTheOverlayKeyIsItsTopLeftPixel) {
-    AssetFolder assets;
-    FakePlatform platform;
-    const GameAssets loaded = assets.load(platform);
-    EXPECT_TRUE(platform.messages.empty());
-    EXPECT_EQ(loaded.backImage.size(), QSize(40, 30));
-    EXPECT_EQ(loaded.endImage.size(), QSize(24, 16));
-    EXPECT_EQ(loaded.endOverlay, overlayPicture());
-    EXPECT_EQ(loaded.startImage.size(), QSize(8, 8));
-    EXPECT_EQ(loaded.overlayKey, kOverlayKey);
-}
-
-TEST(GameAssets, AMissingBackgroundIsReportedOnceAndTheOthersStillLoad) {
-    AssetFolder assets;
-    std::filesystem::remove(assets.images() / "back.jpg");
-    FakePlatform platform;
-    const GameAssets loaded = assets.load(platform);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].kind, ShownMessage::ErrorBox);
-    EXPECT_EQ(platform.messages[0].text, missingMessage(assets.imagePath("back.jpg")));
-    EXPECT_TRUE(loaded.backImage.isNull());
-    EXPECT_FALSE(loaded.endImage.isNull());
-    EXPECT_FALSE(loaded.endOverlay.isNull());
-    EXPECT_FALSE(loaded.startImage.isNull());
-    EXPECT_EQ(loaded.overlayKey, kOverlayKey);
-}
-
-TEST(GameAssets, WithNoImagesFourBoxesComeInLoadingOrder) {
-    AssetFolder assets;
-    std::filesystem::remove_all(assets.images());
-    FakePlatform platform;
-    const GameAssets loaded = assets.load(platform);
-    const QStringList expected = {missingMessage(assets.imagePath("back.jpg")),
-                                  missingMessage(assets.imagePath("end2.jpg")),
-                                  missingMessage(assets.imagePath("end1.bmp")),
-                                  missingMessage(assets.imagePath("init.jpg"))};
-    EXPECT_EQ(platform.texts(), expected);
-    EXPECT_TRUE(loaded.backImage.isNull() && loaded.endImage.isNull() && loaded.endOverlay.isNull() &&
-                loaded.startImage.isNull());
-    EXPECT_EQ(loaded.overlayKey, 0u);
-}
-
-TEST(GameAssets, TheFileTypeIsFixedByTheNameNotTheContent) {
-    AssetFolder assets;
-    // Swap the contents: a bitmap where a JPEG belongs and the other way round.
-    const std::string bitmap = readBytes(assets.images() / "end1.bmp");
-    writeBytes(assets.images() / "end1.bmp", readBytes(assets.images() / "init.jpg"));
-    writeBytes(assets.images() / "init.jpg", bitmap);
-    FakePlatform platform;
-    const GameAssets loaded = assets.load(platform);
-    const QStringList expected = {QStringLiteral("Bitmap image is not valid."),
-                                  QStringLiteral("JPEG error #%1.").arg(int(JERR_NO_SOI))};
-    EXPECT_EQ(platform.texts(), expected);
-    EXPECT_TRUE(loaded.endOverlay.isNull());
-    EXPECT_TRUE(loaded.startImage.isNull());
-    EXPECT_EQ(loaded.overlayKey, 0u);
-    EXPECT_FALSE(loaded.backImage.isNull());
 }
 
 }  // namespace

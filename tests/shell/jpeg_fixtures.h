@@ -1,35 +1,41 @@
 #pragma once
-// JPEG and bitmap files made by the tests themselves: encoded with libjpeg,
-// or taken apart and patched to play a damaged or hostile file.
+// Image files made by the tests themselves: JPEG and bitmap streams written
+// by Qt, copies patched to play damaged or hostile files, and what a loader
+// makes of them.
 
 #include <QByteArray>
 #include <QImage>
+#include <QString>
+#include <filesystem>
+#include <string>
 
 namespace mosarin::testing {
 
+using ImageLoader = QImage (*)(const QString&);
+
 struct JpegOptions {
-    int quality = 95;
-    bool greyscale = false;
+    bool greyscale = false;  // one component
     bool progressive = false;
 };
 
-// `image` encoded as a JPEG stream.
-QByteArray encodeJpeg(const QImage& image, const JpegOptions& options = {});
-
-// `image` written by Qt as a Windows bitmap.
+QByteArray encodeJpeg(const QImage& image, JpegOptions options = {});
 QByteArray encodeBmp(const QImage& image);
 
-// A copy of `jpeg` whose frame header (SOF) claims the given size.
+// A copy of `jpeg` whose frame header claims the given size.
 QByteArray withJpegSize(const QByteArray& jpeg, int width, int height);
-
-// A copy of `jpeg` (progressive) with its last scan repeated `extra` more
-// times before the end marker.
+// A copy of a progressive `jpeg` with its last scan repeated `extra` more times.
 QByteArray withRepeatedLastScan(const QByteArray& jpeg, int extra);
-
 // A copy of a Windows bitmap whose info header claims the given size.
 QByteArray withBmpSize(const QByteArray& bmp, int width, int height);
 
 // An image of two halves: left `left`, right `right`.
 QImage twoHalves(int width, int height, QRgb left, QRgb right);
+
+QString pathOf(const std::filesystem::path& path);
+void writeFile(const std::filesystem::path& path, const QByteArray& bytes);
+// The message `load` throws for the file, or "" when it loads.
+std::string failureOfFile(ImageLoader load, const QString& path);
+// The same for a file in a fresh folder holding `bytes`.
+std::string failureOfBytes(ImageLoader load, const QByteArray& bytes);
 
 }  // namespace mosarin::testing
