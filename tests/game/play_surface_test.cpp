@@ -1,6 +1,9 @@
-// The start screen and the static board layer, checked pixel by pixel on
-// frames rendered off-screen with solid-colour assets.
+// The play surface checked pixel by pixel on frames rendered off-screen
+// with solid-colour assets: the start screen, the static board layer, the
+// per-frame layer and the end screen.
 #include <gtest/gtest.h>
+
+#include <array>
 
 #include "game/clue_layout.h"
 #include "game/play_surface.h"
@@ -15,179 +18,220 @@ namespace {
 using namespace mosarin::testing;
 
 constexpr QRgb kTextPixel = 0xFF73837Du;   // 0x7D8373 as red 115, green 131, blue 125
+const QRgb kPicture = toRgb(kTestColors[colorPicture]);
+const QRgb kBack1 = toRgb(kTestColors[colorBack1]);
+const QRgb kBack2 = toRgb(kTestColors[colorBack2]);
+const QRgb kHoveredClue = toRgb(0x111111u);
 
-GameState boardOf(const std::vector<std::string>& picture) {
-    GameState state = stateWith({pictureOf(picture)});
-    state.currentPicture = 1;
-    asignarvec(state);
-    return state;
+// Top-left corner of a cell's grid square, 1-based like the play grid.
+int X(int column) { return 130 + 14 * (column - 1); }
+int Y(int row) { return 120 + 14 * (row - 1); }
+
+// The 11 x 11 square inside a cell is `inner` and the 1-pixel ring around it `ring`.
+void expectSquare(const QImage& frame, int column, int row, QRgb inner, QRgb ring) {
+    SCOPED_TRACE(::testing::Message() << "cell " << column << ", " << row);
+    const int x = X(column), y = Y(row);
+    EXPECT_TRUE(allPixels(frame, QRect(x + 2, y + 2, 11, 11), inner));
+    for (const QRect side : {QRect(x + 1, y + 1, 1, 13), QRect(x + 13, y + 1, 1, 13), QRect(x + 1, y + 1, 13, 1),
+                             QRect(x + 1, y + 13, 13, 1)})
+        EXPECT_TRUE(allPixels(frame, side, ring));
 }
 
-QImage staticLayer(const GameState& state) {
-    PlaySurface surface;
-    tablero(state, solidAssets(), surface);
-    return surface.boardImage;
-}
-
-TEST(StartScreen, AssetsAndTextsInPlace) {
+struct Scene {
     GameState state;
+    GameAssets assets = solidAssets();
     PlaySurface surface;
     FakePlatform platform;
-    state.redrawPending = true;
-    mostrar(state, solidAssets(), surface, platform);
-    const QImage& frame = surface.frameImage;
+
+    // A 10 x 10 picture that the tests never finish unless they say so.
+    explicit Scene(const std::vector<std::string>& picture = std::vector<std::string>(10, "##########"))
+        : state(playing(picture)) {}
+    const QImage& frame() {
+        mostrar(state, assets, surface, platform);
+        return surface.frameImage;
+    }
+    // A board without puzzle shows the static layer alone.
+    const QImage& staticLayer() {
+        state.puzzleActive = false;
+        return frame();
+    }
+};
+
+TEST(StartScreen, AssetsAndTextsInPlace) {
+    Scene scene;
+    scene.state.boardShown = false;
+    const QImage& frame = scene.frame();
     ASSERT_EQ(frame.size(), QSize(780, 555));
-    EXPECT_FALSE(state.redrawPending);
-
-    EXPECT_EQ(frame.pixel(0, 0), kBackPixel);
-    EXPECT_EQ(frame.pixel(50, 35), kStartPixel);
-    EXPECT_EQ(frame.pixel(149, 84), kStartPixel);
-    EXPECT_EQ(frame.pixel(150, 84), kBackPixel);
-    EXPECT_EQ(frame.pixel(49, 35), kBackPixel);
-
-    // Maker line at (250, 385): its ink lies right of and below that corner.
+    // init at (50, 35), 100 x 50, over the background.
+    const std::pair<QPoint, QRgb> pixels[] = {{{0, 0}, kBackPixel},      {{50, 35}, kStartPixel}, {{149, 84}, kStartPixel},
+                                              {{150, 84}, kBackPixel},   {{49, 35}, kBackPixel}};
+    for (const auto& [at, color] : pixels) EXPECT_EQ(frame.pixel(at), color) << at.x() << ", " << at.y();
+    // Each text line's ink lies right of and below its corner: maker line at
+    // (250, 385), contact lines at (270, 409) and (260, 425).
     EXPECT_TRUE(containsPixel(frame, QRect(250, 385, 300, 24), kTextPixel));
     EXPECT_TRUE(allPixels(frame, QRect(200, 385, 49, 24), kBackPixel));
     EXPECT_TRUE(allPixels(frame, QRect(250, 360, 400, 24), kBackPixel));
-    // Contact lines at (270, 409) and (260, 425).
     EXPECT_TRUE(containsPixel(frame, QRect(270, 412, 300, 13), kTextPixel));
     EXPECT_TRUE(allPixels(frame, QRect(200, 409, 69, 16), kBackPixel));
     EXPECT_TRUE(containsPixel(frame, QRect(260, 428, 300, 17), kTextPixel));
     EXPECT_TRUE(allPixels(frame, QRect(200, 425, 59, 20), kBackPixel));
 }
 
-TEST(StartScreen, AnAbsentAssetDrawsNothing) {
-    GameState state;
-    PlaySurface surface;
-    FakePlatform platform;
-    GameAssets assets = solidAssets();
-    assets.startImage = QImage();
-    mostrar(state, assets, surface, platform);
-    EXPECT_EQ(surface.frameImage.pixel(60, 40), kBackPixel);
-}
-
-TEST(StaticLayer, GridLinesOfATwelveBySevenBoard) {
-    const QImage board = staticLayer(boardOf(std::vector<std::string>(7, "............")));
+// Every line of the grid every 14 pixels, every fifth one from the left and
+// top edges in colorLine2, the cells filled with colorBack1 inside, and
+// nothing past the last line (a line leaves out its end point).
+TEST(StaticLayer, GridLinesAndFillOfEverySize) {
     const QRgb line1 = toRgb(kTestColors[colorLine1]), line2 = toRgb(kTestColors[colorLine2]);
-    for (int i = 0; i <= 12; ++i) {
-        const QRgb expected = (i == 0 || i == 5 || i == 10) ? line2 : line1;
-        for (int row = 0; row < 7; ++row) {
-            EXPECT_EQ(board.pixel(130 + 14 * i, 127 + 14 * row), expected) << "vertical " << i << " row " << row;
+    for (const auto& [w, h] : {std::pair{12, 7}, std::pair{40, 30}, std::pair{5, 1}}) {
+        SCOPED_TRACE(::testing::Message() << w << " x " << h);
+        const QImage board = Scene(std::vector<std::string>(h, std::string(w, '.'))).staticLayer();
+        const int right = 130 + 14 * w, bottom = 120 + 14 * h;
+        for (int i = 0; i <= w; ++i) {
+            for (int row = 0; row < h; ++row)
+                ASSERT_EQ(board.pixel(130 + 14 * i, 127 + 14 * row), i % 5 ? line1 : line2) << "x line " << i;
         }
-    }
-    for (int i = 0; i <= 7; ++i) {
-        const QRgb expected = (i == 0 || i == 5) ? line2 : line1;
-        for (int column = 0; column < 12; ++column) {
-            EXPECT_EQ(board.pixel(137 + 14 * column, 120 + 14 * i), expected) << "horizontal " << i;
+        for (int i = 0; i <= h; ++i) {
+            for (int column = 0; column < w; ++column)
+                ASSERT_EQ(board.pixel(137 + 14 * column, 120 + 14 * i), i % 5 ? line1 : line2) << "y line " << i;
         }
+        EXPECT_TRUE(allPixels(board, QRect(131, 121, 13, 13), kBack1));
+        EXPECT_TRUE(allPixels(board, QRect(right - 13, bottom - 13, 13, 13), kBack1));
+        EXPECT_EQ(board.pixel(right, bottom), kBackPixel);
+        EXPECT_TRUE(allPixels(board, QRect(right + 1, 100, 780, 455), kBackPixel));
+        EXPECT_TRUE(allPixels(board, QRect(100, bottom + 1, 780, 555), kBackPixel));
+        EXPECT_TRUE(allPixels(board, QRect(0, 0, 780, 100), kBackPixel)) << "empty clues draw nothing";
     }
-    // The lines leave out their end points: the bottom-right corner is bare.
-    EXPECT_EQ(board.pixel(298, 218), kBackPixel);
-    EXPECT_EQ(board.pixel(130, 218), line1);
-    EXPECT_EQ(board.pixel(299, 127), kBackPixel);
-    EXPECT_EQ(board.pixel(137, 219), kBackPixel);
-    EXPECT_EQ(board.pixel(129, 127), kBackPixel);
-    EXPECT_TRUE(allPixels(board, QRect(299, 100, 200, 150), kBackPixel)) << "no line beyond the right edge";
-    EXPECT_TRUE(allPixels(board, QRect(100, 219, 300, 150), kBackPixel)) << "no line below the bottom edge";
 }
 
-TEST(StaticLayer, BoardFillInsideTheGrid) {
-    const QImage board = staticLayer(boardOf(std::vector<std::string>(7, "............")));
-    const QRgb back1 = toRgb(kTestColors[colorBack1]);
-    EXPECT_TRUE(allPixels(board, QRect(131, 121, 13, 13), back1));
-    EXPECT_TRUE(allPixels(board, QRect(285, 205, 13, 13), back1));
-}
-
-TEST(StaticLayer, LargestBoardHasDarkRightAndBottomEdges) {
-    const QImage board = staticLayer(boardOf(std::vector<std::string>(30, std::string(40, '.'))));
-    const QRgb line2 = toRgb(kTestColors[colorLine2]);
-    EXPECT_EQ(board.pixel(690, 300), line2);
-    EXPECT_EQ(board.pixel(690, 120), line2);
-    EXPECT_EQ(board.pixel(400, 540), line2);
-    EXPECT_EQ(board.pixel(689, 539), toRgb(kTestColors[colorBack1]));
-    EXPECT_EQ(board.pixel(691, 300), kBackPixel);
-    EXPECT_EQ(board.pixel(400, 541), kBackPixel);
-    EXPECT_EQ(board.pixel(690, 540), kBackPixel);
-}
-
-TEST(ClueLayout, RowNumbersStandAgainstTheLeftEdge) {
-    const std::vector<CluePlacement> placements = rowCluePlacements("020103", 130, 120);
-    ASSERT_EQ(placements.size(), 3u);
-    const int expected[][3] = {{122, 120, 3}, {114, 120, 1}, {106, 120, 2}};
-    for (size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(placements[i].x, expected[i][0]);
-        EXPECT_EQ(placements[i].y, expected[i][1]);
-        EXPECT_EQ(placements[i].value, expected[i][2]);
+TEST(ClueLayout, RowNumbersStandAgainstTheBoardColumnNumbersStackUpwards) {
+    struct Case {
+        std::vector<CluePlacement> placements;
+        std::vector<std::array<int, 3>> expected;   // x, y, value
+    };
+    const Case cases[] = {
+        {rowCluePlacements("020103", 130, 120), {{122, 120, 3}, {114, 120, 1}, {106, 120, 2}}},
+        {rowCluePlacements("120340", 130, 134), {{117, 134, 40}, {109, 134, 3}, {96, 134, 12}}},
+        {columnCluePlacements("1205", 144, 120), {{149, 109, 5}, {149, 98, 12}}},
+        {rowCluePlacements("02a10", 130, 120), {{122, 120, 2}}},   // what is not two digits is skipped
+    };
+    for (const Case& c : cases) {
+        std::vector<std::array<int, 3>> actual;
+        for (const CluePlacement& p : c.placements) actual.push_back({p.x, p.y, p.value});
+        EXPECT_EQ(actual, c.expected);
     }
-    const std::vector<CluePlacement> wide = rowCluePlacements("120340", 130, 134);
-    ASSERT_EQ(wide.size(), 3u);
-    EXPECT_EQ(wide[0].x, 117);   // 40
-    EXPECT_EQ(wide[1].x, 109);   // 3
-    EXPECT_EQ(wide[2].x, 96);    // 12
-}
-
-TEST(ClueLayout, ColumnNumbersStackUpwards) {
-    const std::vector<CluePlacement> placements = columnCluePlacements("1205", 144, 120);
-    ASSERT_EQ(placements.size(), 2u);
-    EXPECT_EQ(placements[0].x, 149);
-    EXPECT_EQ(placements[0].y, 109);
-    EXPECT_EQ(placements[0].value, 5);
-    EXPECT_EQ(placements[1].x, 149);
-    EXPECT_EQ(placements[1].y, 98);
-    EXPECT_EQ(placements[1].value, 12);
-}
-
-TEST(ClueLayout, MalformedTextsAreSkippedNotMisread) {
-    EXPECT_EQ(clueNumbers("0203x"), (std::vector<int>{2, 3}));
-    EXPECT_EQ(clueNumbers("02a103"), (std::vector<int>{2, 3}));
-    EXPECT_TRUE(clueNumbers("").empty());
-}
-
-// A 10 x 20 picture whose row 1 reads 2 1 3 and whose column 2 reads 12 5.
-std::vector<std::string> cluePicture() {
-    std::vector<std::string> rows(20, "..........");
-    rows[0] = "##..#..###";
-    for (int r = 1; r < 12; ++r) rows[static_cast<size_t>(r)] = ".#........";
-    for (int r = 13; r < 18; ++r) rows[static_cast<size_t>(r)] = ".#........";
-    return rows;
 }
 
 TEST(StaticLayer, ClueNumbersWhereTheTextsPlaceThem) {
-    const GameState state = boardOf(cluePicture());
-    ASSERT_EQ(state.rowClues[1], "020103");
-    ASSERT_EQ(state.columnClues[2], "1205");
-    const QImage board = staticLayer(state);
+    // A 10 x 20 picture whose row 1 reads 2 1 3 and whose column 2 reads 12 5.
+    std::vector<std::string> rows(20, "..........");
+    rows[0] = "##..#..###";
+    for (int r : {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 17}) rows[static_cast<size_t>(r)] = ".#........";
+    Scene scene(rows);
+    ASSERT_EQ(scene.state.rowClues[1], "020103");
+    ASSERT_EQ(scene.state.columnClues[2], "1205");
+    const QImage& board = scene.staticLayer();
     // Row 1: 2 at x = 106, 1 at 114, 3 at 122, nothing further left.
-    for (int x : {106, 114, 122}) {
-        EXPECT_FALSE(allPixels(board, QRect(x, 120, 8, 14), kBackPixel)) << "no ink at x = " << x;
-    }
+    for (int x : {106, 114, 122}) EXPECT_FALSE(allPixels(board, QRect(x, 120, 8, 14), kBackPixel)) << "no ink at x = " << x;
     EXPECT_TRUE(containsPixel(board, QRect(100, 120, 30, 14), kTextPixel));
     EXPECT_TRUE(allPixels(board, QRect(0, 120, 106, 14), kBackPixel));
-    // Row 13 is empty: no clue beside it.
-    EXPECT_TRUE(allPixels(board, QRect(0, 120 + 14 * 12, 130, 14), kBackPixel));
+    EXPECT_TRUE(allPixels(board, QRect(0, 120 + 14 * 12, 130, 14), kBackPixel)) << "row 13 is empty";
     // Column 2: 5 at (149, 109), 12 at (149, 98), nothing above.
     EXPECT_FALSE(allPixels(board, QRect(149, 109, 8, 11), kBackPixel));
     EXPECT_FALSE(allPixels(board, QRect(149, 98, 13, 11), kBackPixel));
     EXPECT_TRUE(allPixels(board, QRect(144, 0, 14, 98), kBackPixel));
-    // Column 3 is empty: nothing above it but the spill of column 2's 12.
-    EXPECT_TRUE(allPixels(board, QRect(162, 0, 10, 120), kBackPixel));
+    EXPECT_TRUE(allPixels(board, QRect(162, 0, 10, 120), kBackPixel)) << "column 3 holds only the spill of 12";
 }
 
+// Presses change the play grid without showing it; no highlight, no check.
 TEST(Mostrar, BoardWithoutPuzzleShowsOnlyTheStaticLayer) {
-    GameState state = boardOf(std::vector<std::string>(5, "#####"));
-    setPlayCells(state, {"#####"});
-    state.boardShown = true;
-    state.boardStale = true;
-    state.puzzleActive = false;
-    state.hoverColumn = state.hoverRow = 0;
-    PlaySurface surface;
-    FakePlatform platform;
-    mostrar(state, solidAssets(), surface, platform);
-    EXPECT_FALSE(state.boardStale);
-    EXPECT_FALSE(state.redrawPending);
-    EXPECT_FALSE(state.solved);
-    EXPECT_EQ(surface.frameImage, surface.boardImage);
-    EXPECT_EQ(surface.frameImage.pixel(135, 125), toRgb(kTestColors[colorBack1]));
+    Scene scene;
+    setPlayCells(scene.state, {"##########"});
+    scene.state.hoverColumn = scene.state.hoverRow = 0;
+    scene.state.redrawPending = true;
+    const QImage& frame = scene.staticLayer();
+    EXPECT_FALSE(scene.state.boardStale || scene.state.redrawPending || scene.state.solved);
+    EXPECT_EQ(frame, scene.surface.boardImage);
+    EXPECT_EQ(frame.pixel(X(1) + 5, Y(1) + 5), kBack1);
+}
+
+TEST(DynamicLayer, MarksAndTheHighlightCross) {
+    Scene scene;
+    scene.state.boardStale = false;   // and no static layer yet: the frame builds one
+    setPlayCells(scene.state, {"", "..#", "", ".x", "", "", "", "..#..x"});
+    scene.state.hoverColumn = 5;   // column 6
+    scene.state.hoverRow = 7;      // row 8
+    const QImage& frame = scene.frame();
+    EXPECT_FALSE(scene.state.solved);
+    EXPECT_EQ(scene.state.blinkCount, 0) << "no end screen";
+    for (int column = 1; column <= 10; ++column) {
+        for (int row = 1; row <= 10; ++row) {
+            const bool filled = (column == 3 && row == 2) || (column == 3 && row == 8);
+            const bool crossed = column == 6 || row == 8;
+            const QRgb expected = filled ? kPicture : crossed ? kBack2 : kBack1;
+            ASSERT_EQ(frame.pixel(X(column) + 3, Y(row) + 3), expected) << "cell " << column << ", " << row;
+            ASSERT_EQ(frame.pixel(X(column) + 1, Y(row) + 1), kBack1) << "ring of " << column << ", " << row;
+        }
+    }
+    expectSquare(frame, 3, 2, kPicture, kBack1);
+    EXPECT_EQ(frame.pixel(X(3), Y(2) + 7), toRgb(kTestColors[colorLine1]));
+    // A marked cell: a 4 x 4 dot on the board fill, or on the highlight in the crossed row.
+    for (const auto& [column, row, around] : {std::tuple{2, 4, kBack1}, std::tuple{6, 8, kBack2}}) {
+        EXPECT_TRUE(allPixels(frame, QRect(X(column) + 6, Y(row) + 6, 4, 4), kPicture));
+        for (const QRect rest : {QRect(X(column) + 2, Y(row) + 2, 11, 4), QRect(X(column) + 2, Y(row) + 10, 11, 3),
+                                 QRect(X(column) + 2, Y(row) + 6, 4, 4), QRect(X(column) + 10, Y(row) + 6, 3, 4)})
+            EXPECT_TRUE(allPixels(frame, rest, around)) << column << ", " << row;
+    }
+}
+
+TEST(DynamicLayer, HoveredCluesAreDarkerOnlyForLinesOfThePicture) {
+    struct Case {
+        int hoverColumn, hoverRow;
+        bool dark;
+    };
+    for (const Case& c : {Case{0, 0, true}, Case{-1, -1, false}, Case{14, 11, false}}) {
+        SCOPED_TRACE(::testing::Message() << "hover " << c.hoverColumn << ", " << c.hoverRow);
+        Scene scene;
+        // A larger picture played before leaves its texts beyond this one's size.
+        scene.state.columnClues[15] = scene.state.rowClues[12] = "07";
+        scene.state.hoverColumn = c.hoverColumn;
+        scene.state.hoverRow = c.hoverRow;
+        const QImage& frame = scene.frame();
+        EXPECT_EQ(containsPixel(frame, QRect(100, 120, 30, 14), kHoveredClue), c.dark);   // "10" left of row 1
+        EXPECT_EQ(containsPixel(frame, QRect(135, 98, 14, 22), kHoveredClue), c.dark);    // "10" above column 1
+        EXPECT_FALSE(containsPixel(frame, QRect(0, 134, 130, 421), kHoveredClue));        // the other rows stay light
+        EXPECT_FALSE(containsPixel(frame, QRect(149, 0, 631, 120), kHoveredClue));         // so do the other columns
+        if (!c.dark) {
+            EXPECT_EQ(frame, scene.surface.boardImage) << "no highlight either";
+        }
+    }
+}
+
+// Filled cells at (3, 1) and (1, 2), a mark at (1, 1): solved from the first
+// frame. Columns are visited first, so (1, 2) takes the first three random
+// values. Each channel is drawn among 0..254, so a scripted 255 comes back as 0.
+TEST(EndScreen, FilledCellsInRandomColoursOverTheEndImageAndABlinkingOverlay) {
+    Scene scene({"..#", "#.."});
+    setPlayCells(scene.state, {"x.#", "#.."});
+    scene.platform.randomValues = {255, 20, 30, 254, 255, 255};
+    const QImage first = scene.frame();
+    ASSERT_TRUE(scene.state.solved);
+    expectSquare(first, 1, 2, qRgb(0, 20, 30), qRgb(0, 0, 0));
+    expectSquare(first, 3, 1, qRgb(254, 0, 0), qRgb(0, 0, 0));
+    EXPECT_TRUE(scene.platform.randomValues.empty());
+    const std::pair<QPoint, QRgb> pixels[] = {{{128, 118}, kEndPixel},  {{227, 217}, kEndPixel}, {{127, 118}, kBackPixel},
+                                              {{128, 117}, kBackPixel}, {{228, 217}, kBackPixel},
+                                              {{X(3) + 14, Y(1) + 7}, kEndPixel},   // nothing beyond the black frame
+                                              {{X(1) + 7, Y(1) + 7}, kEndPixel}};   // the marked cell is hidden
+    for (const auto& [at, color] : pixels) EXPECT_EQ(first.pixel(at), color) << at.x() << ", " << at.y();
+    EXPECT_TRUE(allPixels(first, QRect(0, 0, 128, 118), kBackPixel)) << "clues are hidden";
+
+    for (int frameNumber = 1; frameNumber <= 19; ++frameNumber) {
+        const QImage& frame = frameNumber == 1 ? first : scene.frame();
+        const int phase = (frameNumber - 1) % 9 + 1;
+        EXPECT_EQ(frame.pixel(215, 265), phase <= 3 ? kOverlayPixel : kBackPixel) << "frame " << frameNumber;
+        EXPECT_EQ(frame.pixel(205, 265), kBackPixel) << "the key colour is left out";
+        EXPECT_EQ(scene.state.blinkCount, phase == 9 ? 0 : phase);
+    }
 }
 
 }  // namespace

@@ -18,14 +18,19 @@ constexpr ColorSet kTestColors = {0x2040C0u, 0xE0F0F0u, 0xA0A0A0u, 0x40B0D0u, 0x
 
 // A record of the given rows; width and height from the notation.
 TPictureRecord pictureOf(const std::vector<std::string>& rows, const ColorSet& colors = kTestColors);
+// A width x height picture whose first row alone is filled.
+TPictureRecord pictureSized(int width, int height);
 
 // A state whose library holds `pictures` in slots 1..n.
 GameState stateWith(const std::vector<TPictureRecord>& pictures);
+// The same with `picture` started by "Play" and no frame due yet.
+GameState playing(const std::vector<std::string>& picture);
 
-// Sets play cells from the same notation: '#' filled, 'x' marked, '.' empty.
+// Sets play cells from a notation: '#' filled, 'x' marked, a digit that
+// value, anything else empty. Row strings may be shorter than the picture.
 void setPlayCells(GameState& state, const std::vector<std::string>& rows);
-
-QImage solidImage(int width, int height, QRgb color);
+// Row `row` (1-based), columns 1..length, in the same notation ('#', 'x', '.').
+std::string playRow(const GameState& state, int row, int length);
 
 // Whether some pixel, or every pixel, of `area` (clipped to the image) is `color`.
 bool containsPixel(const QImage& image, const QRect& area, QRgb color);
@@ -35,7 +40,6 @@ bool allPixels(const QImage& image, const QRect& area, QRgb color);
 constexpr QRgb kBackPixel = 0xFF203040u;
 constexpr QRgb kStartPixel = 0xFF506070u;
 constexpr QRgb kEndPixel = 0xFF708090u;
-constexpr QRgb kOverlayKeyPixel = 0xFF00FF00u;
 constexpr QRgb kOverlayPixel = 0xFFFF00FFu;
 
 // back 780 x 555, start 100 x 50, end 100 x 100, overlay 20 x 10 whose left

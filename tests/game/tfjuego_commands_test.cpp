@@ -1,31 +1,20 @@
-// The game window's commands: New Game, Play, Edit Pictures, Help, and the
-// error guard around every handler.
+// The game window's commands (New Game, Play, Edit Pictures, Help), the
+// error guard around every handler, and Qt's mouse on the play surface.
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
-#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
-#include "game/tfjuego.h"
-#include "picture/whole_file.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
 #include "tests/game/rules_fixtures.h"
 #include "tests/game/tfjuego_fixture.h"
-#include "tests/support/fake_platform.h"
 
 namespace mosarin::testing {
 namespace {
-
-// A picture of the given size whose first row is full.
-TPictureRecord pictureSized(int width, int height) {
-    std::vector<std::string> rows(static_cast<size_t>(height), std::string(static_cast<size_t>(width), '.'));
-    rows[0] = std::string(static_cast<size_t>(width), '#');
-    return pictureOf(rows);
-}
 
 QStringList listEntries(const QComboBox& list) {
     QStringList entries;
@@ -33,184 +22,118 @@ QStringList listEntries(const QComboBox& list) {
     return entries;
 }
 
-class GameCommandsTest : public ::testing::Test {
-protected:
-    GameCommandsTest() {
-        library = {pictureSized(5, 5), pictureSized(12, 7), pictureSized(40, 30)};
-        folder.writeLibrary(library);
-    }
-
-    GameFolder folder;
-    FakePlatform platform;
-    std::vector<TPictureRecord> library;
-};
-
-TEST_F(GameCommandsTest, NewGameListsEveryPictureOnceEvenWhenPressedTwice) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button1Click();
-    game.Button1Click();
-    EXPECT_EQ(listEntries(*game.cb1),
-              QStringList({"Pic0001 05 x 05", "Pic0002 12 x 07", "Pic0003 40 x 30"}));
-    EXPECT_EQ(game.cb1->currentIndex(), -1);
-    EXPECT_EQ(game.cb1->currentText(), QStringLiteral("Select"));
-    EXPECT_TRUE(game.gp1->isVisibleTo(&game));
-}
-
-TEST_F(GameCommandsTest, NewGameLeavesTheGameInProgressPlayable) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button1Click();
-    game.cb1->setCurrentIndex(1);
-    game.Button4Click();
-    game.Button1Click();
-    EXPECT_TRUE(game.state().puzzleActive);
-    EXPECT_TRUE(game.state().boardShown);
-    EXPECT_EQ(game.state().currentPicture, 2);
-}
-
-TEST_F(GameCommandsTest, PlayWithoutASelectionDoesNothing) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button1Click();
-    game.Button4Click();
-    EXPECT_FALSE(game.state().puzzleActive);
-    EXPECT_FALSE(game.state().boardShown);
-    EXPECT_TRUE(game.gp1->isVisibleTo(&game));
-    EXPECT_TRUE(platform.messages.empty());
-}
-
-TEST_F(GameCommandsTest, PlayStartsTheChosenPictureAndClosesThePanel) {
-    Tfjuego game(platform, folder.programFolder());
+TEST_F(GameWindowTest, NewGameListsThePicturesOnceAndPlayStartsOnlyAChosenOne) {
     game.state().playGrid.at(3, 3) = cellFilled;   // a mark from an earlier game
     game.Button1Click();
+    game.Button1Click();
+    const QStringList entries = listEntries(*game.cb1);
+    EXPECT_EQ(entries.size(), 12);
+    EXPECT_EQ(entries.mid(0, 3), QStringList({"Pic0001 05 x 05", "Pic0002 12 x 07", "Pic0003 40 x 30"}));
+    EXPECT_EQ(entries.value(11), QStringLiteral("Pic0012 03 x 03"));
+    EXPECT_EQ(game.cb1->currentIndex(), -1);
+    EXPECT_EQ(game.cb1->currentText(), QStringLiteral("Select"));
+    game.Button4Click();   // nothing chosen
+    game.cb1->setCurrentIndex(2);
+    game.cb1->setEditText(QStringLiteral("Pic00"));   // chosen, then edited away
+    game.Button4Click();
+    const GameState& state = game.state();
+    EXPECT_FALSE(state.puzzleActive || state.boardShown);
+    EXPECT_TRUE(game.gp1->isVisibleTo(&game));
+
     game.cb1->setCurrentIndex(1);
     game.Button4Click();
-
-    const GameState& state = game.state();
     EXPECT_EQ(state.currentPicture, 2);
-    EXPECT_TRUE(state.puzzleActive);
-    EXPECT_TRUE(state.boardShown);
-    EXPECT_TRUE(state.boardStale);
-    EXPECT_TRUE(state.redrawPending);
+    EXPECT_TRUE(state.puzzleActive && state.boardShown && state.boardStale && state.redrawPending);
     EXPECT_EQ(state.playGrid.at(3, 3), cellEmpty);
     EXPECT_EQ(state.rowClues[1], "12");
-    EXPECT_EQ(state.colors, library[1].colors);
     EXPECT_FALSE(game.gp1->isVisibleTo(&game));
-}
-
-TEST_F(GameCommandsTest, PlayIgnoresAnEntryWhoseTextWasEditedAway) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button1Click();
-    game.cb1->setCurrentIndex(2);
-    game.cb1->setEditText(QStringLiteral("Pic00"));
-    game.Button4Click();
-    EXPECT_FALSE(game.state().puzzleActive);
-    EXPECT_TRUE(game.gp1->isVisibleTo(&game));
-}
-
-TEST_F(GameCommandsTest, PlayingDrawsTheBoardAtTheNextTick) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button1Click();
-    game.cb1->setCurrentIndex(0);
-    game.Button4Click();
     game.Timer1Timer();
-    const QImage& frame = game.surface().frameImage;
-    // Row 1 of the 5 x 5 picture is full but nothing is filled yet: the
-    // cells show the board's own fill.
-    EXPECT_EQ(frame.pixel(cellCentre(2, 0)), toRgb(library[0].colors[colorBack1]));
-    EXPECT_FALSE(game.state().solved);
-}
+    EXPECT_EQ(shownAt(cellCentre(2, 0)), toRgb(library[1].colors[colorBack1])) << "the board, nothing filled yet";
 
-TEST_F(GameCommandsTest, EditPicturesReadsTheLibraryAgainWhenTheEditorCloses) {
-    Tfjuego game(platform, folder.programFolder());
-    ScriptedEditor editor;
-    editor.whileOpen = [&] {
-        library.push_back(pictureSized(7, 9));
-        folder.writeLibrary(library);
-    };
-    game.setEditorWindow(&editor);
-
-    game.Button1Click();
-    game.cb1->setCurrentIndex(0);
-    game.Button4Click();
-    game.Button6Click();
-
-    EXPECT_EQ(editor.openings, 1);
-    const GameState& state = game.state();
-    EXPECT_FALSE(state.boardShown);
-    EXPECT_FALSE(state.puzzleActive);
-    EXPECT_TRUE(state.boardStale);
-    EXPECT_TRUE(state.redrawPending);
-    EXPECT_EQ(state.currentPicture, 1);
-    EXPECT_FALSE(game.gp1->isVisibleTo(&game));
-
-    game.Button1Click();
-    ASSERT_EQ(game.cb1->count(), 4);
-    EXPECT_EQ(game.cb1->itemText(3), QStringLiteral("Pic0004 07 x 09"));
-}
-
-TEST_F(GameCommandsTest, APictureDeletedInTheEditorIsNoLongerListed) {
-    Tfjuego game(platform, folder.programFolder());
-    ScriptedEditor editor;
-    editor.whileOpen = [&] { folder.writeLibrary({library[0], library[2]}); };
-    game.setEditorWindow(&editor);
-    game.Button1Click();
-    game.Button6Click();
-    game.Button1Click();
-    EXPECT_EQ(listEntries(*game.cb1), QStringList({"Pic0001 05 x 05", "Pic0002 40 x 30"}));
-}
-
-TEST_F(GameCommandsTest, EditPicturesMovesTheFocusToHelp) {
-    Tfjuego game(platform, folder.programFolder());
-    ScriptedEditor editor;
-    game.setEditorWindow(&editor);
-    game.show();
-    QApplication::setActiveWindow(&game);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&game));
-    game.Button1->setFocus();
-    ASSERT_TRUE(game.Button1->hasFocus());
-
-    game.Button6Click();
-    EXPECT_TRUE(game.Button5->hasFocus());
-    EXPECT_EQ(QApplication::focusWidget(), game.Button5);
-}
-
-TEST_F(GameCommandsTest, HelpOpensThePageBesideTheProgram) {
-    Tfjuego game(platform, folder.programFolder());
-    game.Button5->click();
-    ASSERT_EQ(platform.openedUrls.size(), 1);
-    const QUrl page(platform.openedUrls[0]);
-    EXPECT_TRUE(page.isLocalFile());
-    EXPECT_EQ(page.toLocalFile(), folder.programFolder() + "help.html");
+    game.Button1Click();   // the game in progress goes on under the panel
+    EXPECT_TRUE(game.gp1->isVisibleTo(&game));
+    EXPECT_TRUE(state.puzzleActive && !state.solved);
     EXPECT_TRUE(platform.messages.empty());
 }
 
-TEST_F(GameCommandsTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
-    Tfjuego game(platform, folder.programFolder());
+TEST_F(GameWindowTest, EditPicturesReadsTheLibraryAgainAndMovesTheFocusToHelp) {
+    ScriptedEditor editor;
+    editor.whileOpen = [&] { folder.writeLibrary({library[0], library[2], pictureSized(7, 9)}); };
+    game.setEditorWindow(&editor);
+    playPicture(game, 1);
+    game.Button1->setFocus();
+
+    game.Button6Click();
+    EXPECT_EQ(editor.openings, 1);
+    const GameState& state = game.state();
+    EXPECT_FALSE(state.boardShown || state.puzzleActive);
+    EXPECT_TRUE(state.boardStale && state.redrawPending);
+    EXPECT_FALSE(game.gp1->isVisibleTo(&game));
+    EXPECT_EQ(QApplication::focusWidget(), game.Button5);
+    game.Button1Click();
+    EXPECT_EQ(listEntries(*game.cb1), QStringList({"Pic0001 05 x 05", "Pic0002 40 x 30", "Pic0003 07 x 09"}));
+}
+
+TEST_F(GameWindowTest, HelpOpensThePageBesideTheProgram) {
+    game.Button5->click();
+    ASSERT_EQ(platform.openedUrls.size(), 1);
+    EXPECT_EQ(QUrl(platform.openedUrls[0]).toLocalFile(), folder.programFolder() + "help.html");
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(GameWindowTest, AnErrorInAHandlerIsShownAndTheWindowGoesOn) {
     ScriptedEditor editor;
     editor.whileOpen = [] { throw MosarinError(std::string("The editor could not start")); };
     game.setEditorWindow(&editor);
-
     QTest::mouseClick(game.Button6, Qt::LeftButton);   // through Qt's signal, under the guard
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].kind, ShownMessage::ErrorBox);
     EXPECT_EQ(platform.messages[0].text, QStringLiteral("The editor could not start."));
-
     game.Button1->click();
-    EXPECT_EQ(game.cb1->count(), 3);
+    EXPECT_EQ(game.cb1->count(), 12);
 }
 
-TEST_F(GameCommandsTest, AnErrorDuringSetUpIsShownAndTheWindowIsStillMade) {
-    // A library file far larger than any real one is refused while it is read.
-    std::filesystem::resize_file(folder.libraryFile(), kMaxTextFileBytes + 1);
-    Tfjuego game(platform, folder.programFolder());
-
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].kind, ShownMessage::ErrorBox);
-    EXPECT_TRUE(platform.messages[0].text.contains(QString::fromStdString(folder.libraryFile().string())));
-    EXPECT_FALSE(game.gp1->isVisibleTo(&game));
-    EXPECT_TRUE(game.Timer1->isActive());
+TEST_F(GameWindowTest, ClicksFillOrMarkAndTheNextTickShowsThem) {
+    playPicture(game, 1);
+    const std::pair<Qt::MouseButton, int> cases[] = {
+        {Qt::LeftButton, cellFilled}, {Qt::RightButton, cellMarked}, {Qt::MiddleButton, cellMarked}};
+    for (int i = 0; i < 3; ++i) {
+        QTest::mouseClick(game.Image1, cases[i].first, {}, cellCentre(i, 1));
+        EXPECT_EQ(cell(i, 1), cases[i].second) << i;
+        EXPECT_EQ(game.state().dragging, 0);
+    }
     EXPECT_TRUE(game.state().redrawPending);
-    game.Button1Click();
-    EXPECT_EQ(game.cb1->count(), 0);
+    game.Timer1Timer();
+    EXPECT_EQ(shownAt(cellCentre(0, 1)), toRgb(kTestColors[colorPicture]));
+    EXPECT_EQ(shownAt(cellCentre(1, 1)), toRgb(kTestColors[colorPicture]));
+    EXPECT_EQ(shownAt(cellCentre(1, 1) + QPoint(-4, -4)), toRgb(kTestColors[colorBack1])) << "a mark is only a dot";
+}
+
+// Pressed on the board, dragged along row 0 and released over "New Game":
+// the surface keeps the pointer, so every move and the release reach it,
+// and the button is not pressed by the release.
+TEST_F(GameWindowTest, ADragTogglesEveryCellItEntersAndEndsWhereverItIsReleased) {
+    playPicture(game, 1);
+    game.state().playGrid.at(2, 1) = cellFilled;
+    QWindow* window = game.windowHandle();
+    QTest::mousePress(window, Qt::LeftButton, {}, cellCentre(0, 0));
+    for (const QPoint to : {cellCentre(0, 0) + QPoint(3, 2), cellCentre(1, 0), cellCentre(2, 0), QPoint(720, 180)})
+        QTest::mouseMove(window, to);
+    EXPECT_EQ(game.state().dragging, 1);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(720, 180));
+    EXPECT_EQ(playRow(game.state(), 1, 4), "#.#.");
+    EXPECT_EQ(game.state().dragging + game.state().dragMode, 0);
+    EXPECT_FALSE(game.gp1->isVisibleTo(&game));
+}
+
+TEST_F(GameWindowTest, MovingWithoutAButtonHighlightsTheCellsLines) {
+    playPicture(game, 1);
+    QTest::mouseMove(game.windowHandle(), cellCentre(3, 2));
+    EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), QPoint(3, 2));
+    game.Timer1Timer();
+    EXPECT_EQ(shownAt(cellCentre(3, 0)), toRgb(kTestColors[colorBack2]));
+    EXPECT_EQ(shownAt(cellCentre(0, 2)), toRgb(kTestColors[colorBack2]));
+    EXPECT_EQ(shownAt(cellCentre(0, 0)), toRgb(kTestColors[colorBack1]));
 }
 
 }  // namespace
