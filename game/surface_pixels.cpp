@@ -16,8 +16,10 @@ void copyPixels(QImage& target, const QImage& source) {
         target = source.convertToFormat(QImage::Format_RGB32);
         return;
     }
+    // A target still shared with the image control would first be copied
+    // whole on write and then overwritten: take a fresh copy instead.
     if (target.size() != source.size() || target.format() != source.format() ||
-        target.bytesPerLine() != source.bytesPerLine()) {
+        target.bytesPerLine() != source.bytesPerLine() || !target.isDetached()) {
         target = source.copy();
         return;
     }
