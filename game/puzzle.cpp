@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "picture/packed_rows.h"
-#include "shell/app_info.h"
+#include "picture/mosarin_error.h"
 
 namespace mosarin {
 

@@ -10,12 +10,12 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "game/image_view.h"
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
 #include "game/wrap_button.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
+#include "shell/image_view.h"
 
 namespace mosarin {
 
@@ -38,6 +38,16 @@ const SideButton kSideButtons[] = {
     {&Tfjuego::Button6, "Edit Pictures", {705, 288, 65, 38}, &Tfjuego::Button6Click},
     {&Tfjuego::Button5, "Help (On-Line)", {705, 327, 65, 38}, &Tfjuego::Button5Click},
 };
+
+// The game's name for a Qt button; nothing for buttons the game does not use.
+std::optional<MouseButton> gameButton(Qt::MouseButton button) {
+    switch (button) {
+    case Qt::LeftButton: return MouseButton::Left;
+    case Qt::RightButton: return MouseButton::Right;
+    case Qt::MiddleButton: return MouseButton::Middle;
+    default: return std::nullopt;
+    }
+}
 
 QFont controlsFont() {
     QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
@@ -128,7 +138,9 @@ void Tfjuego::connectHandlers() {
         tickRunning_ = false;
     });
 
-    Image1->onPress = [this](MouseButton button, int x, int y) { runGuarded([&] { posiciona(button, x, y); }); };
+    Image1->onPress = [this](Qt::MouseButton pressed, int x, int y) {
+        if (const auto button = gameButton(pressed)) runGuarded([&] { posiciona(*button, x, y); });
+    };
     Image1->onMove = [this](int x, int y) { runGuarded([&] { Image1MouseMove(x, y); }); };
     Image1->onRelease = [this] { runGuarded([this] { Image1MouseUp(); }); };
 }
@@ -214,12 +226,18 @@ void Tfjuego::Image1MouseUp() { mouseUp(state_); }
 
 // The surface covers the window from its corner, so a press on the window
 // itself has the same coordinates; it is handled like one on the surface.
+// Presses that the select panel and its label pass up are not: they would
+// toggle the cell beneath the panel and start a drag that no release ends.
 void Tfjuego::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
     const auto button = gameButton(event->button());
-    if (button) {
-        const QPoint at = event->position().toPoint();
-        runGuarded([&] { posiciona(*button, at.x(), at.y()); });
-    }
+    if (button && isOwnSurfacePress(*this, at)) runGuarded([&] { posiciona(*button, at.x(), at.y()); });
+    event->accept();
+}
+
+// A release anywhere in the window ends a drag, wherever it began.
+void Tfjuego::mouseReleaseEvent(QMouseEvent* event) {
+    runGuarded([this] { Image1MouseUp(); });
     event->accept();
 }
 

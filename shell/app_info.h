@@ -8,16 +8,10 @@
 #include <stdexcept>
 #include <string>
 
+#include "picture/mosarin_error.h"
 #include "shell/platform.h"
 
 namespace mosarin {
-
-// An error reported in the application's error box; what() is the exact text.
-class MosarinError : public std::runtime_error {
-public:
-    explicit MosarinError(const std::string& message) : std::runtime_error(message) {}
-    explicit MosarinError(const QString& message) : std::runtime_error(message.toStdString()) {}
-};
 
 // The executable's file name without its folder and without everything from
 // its first "." on; first letter kept, the rest lower case ("MOSARIN.EXE" -> "Mosarin").

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QUrl>
@@ -134,6 +135,26 @@ TEST_F(GameWindowTest, MovingWithoutAButtonHighlightsTheCellsLines) {
     EXPECT_EQ(shownAt(cellCentre(3, 0)), toRgb(kTestColors[colorBack2]));
     EXPECT_EQ(shownAt(cellCentre(0, 2)), toRgb(kTestColors[colorBack2]));
     EXPECT_EQ(shownAt(cellCentre(0, 0)), toRgb(kTestColors[colorBack1]));
+}
+
+// The select panel lies over the board: presses on its empty area or its
+// label reach the window, but they are not presses on the board.
+TEST_F(GameWindowTest, PressesOnTheSelectPanelNeitherToggleNorStartADrag) {
+    playPicture(game, 3);   // 40 x 30: the panel covers part of the board
+    game.Button1Click();
+    QWindow* window = game.windowHandle();
+    const QPoint panelArea(312, 300);
+    const QPoint label = game.S1->mapTo(&game, game.S1->rect().center());
+    ASSERT_TRUE(game.state().width() == 40 && hitTest(game.state(), label.x(), label.y()));
+    for (const QPoint at : {panelArea, label}) {
+        for (const Qt::MouseButton button : {Qt::LeftButton, Qt::RightButton}) {
+            QTest::mousePress(window, button, {}, at);
+            EXPECT_EQ(game.state().dragging, 0) << at.x();
+            QTest::mouseRelease(window, button, {}, at);
+        }
+    }
+    for (int column = 0; column < 40; ++column) QTest::mouseMove(window, cellCentre(column, 12));
+    for (int row = 1; row <= 30; ++row) EXPECT_EQ(playRow(game.state(), row, 40), std::string(40, '.')) << row;
 }
 
 }  // namespace

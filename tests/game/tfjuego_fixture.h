@@ -11,7 +11,7 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "game/image_view.h"
+#include "shell/image_view.h"
 #include "game/tfjuego.h"
 #include "picture/picture_record.h"
 #include "shell/modal_window.h"

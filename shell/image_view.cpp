@@ -1,4 +1,4 @@
-#include "game/image_view.h"
+#include "shell/image_view.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -21,26 +21,16 @@ void ImageView::paintEvent(QPaintEvent*) {
     painter.drawImage(0, 0, frame_);
 }
 
-std::optional<MouseButton> gameButton(Qt::MouseButton button) {
-    switch (button) {
-    case Qt::LeftButton: return MouseButton::Left;
-    case Qt::RightButton: return MouseButton::Right;
-    case Qt::MiddleButton: return MouseButton::Middle;
-    default: return std::nullopt;
-    }
-}
-
 void ImageView::mousePressEvent(QMouseEvent* event) {
-    const auto button = gameButton(event->button());
-    if (button && onPress) {
+    if (onPress) {
         const QPoint at = event->position().toPoint();
-        onPress(*button, at.x(), at.y());
+        onPress(event->button(), at.x(), at.y());
     }
     event->accept();
 }
 
 // A double click is a second press like any other: a quick second click on a
-// cell clears it again.
+// cell flips it again.
 void ImageView::mouseDoubleClickEvent(QMouseEvent* event) { mousePressEvent(event); }
 
 void ImageView::mouseMoveEvent(QMouseEvent* event) {
@@ -55,5 +45,7 @@ void ImageView::mouseReleaseEvent(QMouseEvent* event) {
     if (onRelease) onRelease();
     event->accept();
 }
+
+bool isOwnSurfacePress(const QWidget& window, const QPoint& at) { return window.childAt(at) == nullptr; }
 
 }  // namespace mosarin

@@ -1,14 +1,12 @@
 #pragma once
-// The play surface control: shows the last composed frame unscaled from its
+// A window's image control: shows the last composed frame unscaled from its
 // top-left corner and reports the mouse to whoever owns it. It never draws
-// anything of its own, so every pixel the player sees came from a frame.
+// anything of its own, so every pixel the user sees came from a frame.
 
 #include <QImage>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
-#include <optional>
-
-#include "game/play_input.h"
 
 namespace mosarin {
 
@@ -22,7 +20,7 @@ public:
     const QImage& frame() const { return frame_; }
 
     // Called with the pressed button and the point in the control's pixels.
-    std::function<void(MouseButton, int, int)> onPress;
+    std::function<void(Qt::MouseButton, int, int)> onPress;
     // Called for every pointer move, with or without a button held.
     std::function<void(int, int)> onMove;
     std::function<void()> onRelease;
@@ -38,7 +36,10 @@ private:
     QImage frame_;
 };
 
-// The game's name for a Qt button; nothing for buttons the game does not use.
-std::optional<MouseButton> gameButton(Qt::MouseButton button);
+// A window that treats presses on itself as presses on its surface gets, as
+// well, the presses its child controls do not take (a label, a panel's empty
+// area), passed up in the window's coordinates. Only a press with no child
+// under the pointer is one on the window's own surface.
+bool isOwnSurfacePress(const QWidget& window, const QPoint& at);
 
 }  // namespace mosarin
