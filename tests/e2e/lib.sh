@@ -49,6 +49,19 @@ cp "$exe" "$work/mosarin"
 cp "$build"/images/* "$work/images/"
 [[ -f "$build/help.html" ]] && cp "$build/help.html" "$work/"
 
+# files/pictures.txt with one 5 x 5 picture, every cell filled. Colours
+# (0x00BBGGRR): picture red, board white, highlight grey, lines mid-grey and
+# black. Sizes are code 40 + value ("-" is 5).
+write_full_5x5_library() {
+  {
+    printf '%s' 00000255 16777215 13421772 08421504 00000000 '-' '-'
+    for row in $(seq 1 30); do
+      if (( row <= 5 )); then printf '_@@@@@@@'; else printf '@@@@@@@@'; fi
+    done
+    printf '\r\n'
+  } > "$work/files/pictures.txt"
+}
+
 # start_display: Xvfb on a display number nobody uses.
 start_display() {
   local display="" n

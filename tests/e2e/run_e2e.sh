@@ -11,17 +11,9 @@ exe=${1:?usage: run_e2e.sh path/to/mosarin}
 source "$(dirname "$0")/lib.sh"
 
 # One 5 x 5 picture, every cell filled, so a few presses never finish it.
-# Colours (0x00BBGGRR): picture red, board white, highlight grey, lines
-# mid-grey and black. Sizes are code 40 + value ("-" is 5).
+write_full_5x5_library
 picture_rgb=ff0000
 board_rgb=ffffff
-{
-  printf '%s' 00000255 16777215 13421772 08421504 00000000 '-' '-'
-  for row in $(seq 1 30); do
-    if (( row <= 5 )); then printf '_@@@@@@@'; else printf '@@@@@@@@'; fi
-  done
-  printf '\r\n'
-} > "$work/files/pictures.txt"
 
 start_display
 start_game
