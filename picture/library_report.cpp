@@ -25,8 +25,8 @@ std::string repairedPart(const std::vector<int>& lines) {
 }
 
 std::string cutPart(const std::vector<int>& lines) {
-    if (lines.size() == 1) return "a line (" + lineList(lines) + ") longer than 282 characters, cut after the 282nd";
-    return "lines (" + lineList(lines) + ") longer than 282 characters, cut after the 282nd";
+    if (lines.size() == 1) return "a line (" + lineList(lines) + ") of more than 282 characters that was cut short";
+    return "lines (" + lineList(lines) + ") of more than 282 characters that were cut short";
 }
 
 std::string droppedPart(int dropped) {
@@ -34,8 +34,8 @@ std::string droppedPart(int dropped) {
     return std::to_string(dropped) + " lines past the 1000th picture that could not be kept";
 }
 
-// "A", "A, and B", "A, B, and C": every part is long and may hold commas of
-// its own, so the last one is set off clearly.
+// "A", "A, and B", "A, B, and C": every part is long, so the last one is set
+// off clearly.
 std::string joined(const std::vector<std::string>& parts) {
     std::string text;
     for (std::size_t i = 0; i < parts.size(); ++i) {

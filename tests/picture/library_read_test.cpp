@@ -38,7 +38,6 @@ TEST(ReadLibraryFile, FillsSlotsOneToCountInFileOrderWhateverTheLineEnds) {
         {"blank lines after the last", crlf + "\r\n\r\n", 1, 3},
         {"Ctrl-Z after the last", crlf + "\x1A", 1, 3},
         {"blank lines and Ctrl-Z, LF only", withBareLineFeeds(crlf) + "\n\n\x1A", 1, 3},
-        {"Ctrl-Z right after a line without line end", unended + "\x1A", 1, 3},
         {"2 lines after 5", joinLines(7, 8), 7, 2},
         {"0-byte file", "", 0, 0},
         {"blank lines only", "\r\n\n\r", 0, 0},
