@@ -58,10 +58,9 @@ std::string lineProblem(std::string_view line, int lineNumber) {
 
 ExchangeCheck checkExchangeText(std::string_view text, int picturesBefore) {
     ExchangeCheck check;
-    text = withoutEndPadding(text);
     int lineNumber = 0;
-    for (std::size_t offset = 0; offset < text.size();) {
-        const std::string_view line = nextLine(text, offset);
+    LineSplitter lines(withoutEndPadding(text));
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         const long long picture = static_cast<long long>(picturesBefore) + lineNumber;
         if (picture > kMaxPictures) {

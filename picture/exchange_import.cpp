@@ -54,20 +54,21 @@ bool isMissing(const FileReadResult& read) {
 // The library's bytes that the imported lines follow: all of them, with a line
 // end added when the last line has none. Blank lines and a Ctrl-Z at the end
 // are left out, since lines after them would turn them into damaged lines.
-std::string libraryPrefix(std::string_view library) {
+void appendLibraryLines(std::string& out, std::string_view library) {
     const std::string_view lines = withoutEndPadding(library);
-    if (lines.empty()) return {};
-    std::string prefix(lines);
+    if (lines.empty()) return;
     const std::string_view rest = library.substr(lines.size());
-    if (rest.starts_with("\r\n")) return prefix + "\r\n";
-    if (rest.starts_with('\n') || rest.starts_with('\r')) return prefix + rest[0];
-    return prefix + "\r\n";
+    const std::size_t lineEnd = rest.starts_with("\r\n")                             ? 2
+                                : (rest.starts_with('\n') || rest.starts_with('\r')) ? 1
+                                                                                     : 0;
+    out.append(library.substr(0, lines.size() + lineEnd));
+    if (lineEnd == 0) out.append("\r\n");
 }
 
 int countLines(std::string_view text) {
-    text = withoutEndPadding(text);
     int count = 0;
-    for (std::size_t offset = 0; offset < text.size(); ++count) nextLine(text, offset);
+    LineSplitter lines(withoutEndPadding(text));
+    for (std::string_view line; lines.next(line);) ++count;
     return count;
 }
 
@@ -94,8 +95,9 @@ ImportOutcome importExchangeFile(const std::filesystem::path& libraryFile, const
     outcome.libraryCount = picturesBefore + outcome.appended;
     if (check.lines.empty()) return outcome;  // nothing to add: the library stays as it is
 
-    std::string bytes = libraryPrefix(library.bytes);
-    bytes.reserve(bytes.size() + check.lines.size() * kLineBytes);
+    std::string bytes;
+    bytes.reserve(library.bytes.size() + 2 + check.lines.size() * kLineBytes);
+    appendLibraryLines(bytes, library.bytes);
     for (std::string_view line : check.lines) bytes.append(line).append("\r\n");
     std::string error;
     if (!writeFileAtomically(libraryFile, bytes, sync, error)) return refused(error);

@@ -149,8 +149,8 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
     const std::string_view text = withoutEndPadding(*content);
     int count = 0;
     int lineNumber = 0;
-    for (std::size_t offset = 0; offset < text.size();) {
-        const std::string_view line = nextLine(text, offset);
+    LineSplitter lines(text);
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         if (count == kMaxPictures) {
             ++report.droppedLines;

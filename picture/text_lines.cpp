@@ -17,15 +17,27 @@ std::string_view withoutEndPadding(std::string_view text) {
     return last == std::string_view::npos ? std::string_view() : text.substr(0, last + 1);
 }
 
-std::string_view nextLine(std::string_view text, std::size_t& offset) {
-    // Two single-character searches (memchr) are much faster than one search
-    // for either character, and reading a library is mostly this.
-    const std::size_t lineFeed = std::min(text.find('\n', offset), text.size());
-    const std::size_t end = std::min(text.substr(0, lineFeed).find('\r', offset), lineFeed);
-    const std::string_view line = text.substr(offset, end - offset);
-    offset = end + 1;
-    if (end + 1 == lineFeed && lineFeed < text.size()) ++offset;  // CR LF is one line end
-    return line;
+bool LineSplitter::next(std::string_view& line) {
+    if (offset_ >= text_.size()) return false;
+    // Single-character searches run at memchr speed; keeping their results
+    // means no part of the text is searched twice, even in a file whose
+    // lines all end with one kind of line end.
+    if (!searched_ || nextCarriageReturn_ < offset_) {
+        nextCarriageReturn_ = std::min(text_.find('\r', offset_), text_.size());
+    }
+    if (!searched_ || nextLineFeed_ < offset_) nextLineFeed_ = std::min(text_.find('\n', offset_), text_.size());
+    searched_ = true;
+
+    const std::size_t end = std::min(nextCarriageReturn_, nextLineFeed_);
+    line = text_.substr(offset_, end - offset_);
+    // CR LF is one line end, and so is CR CR LF, which a program writing CR LF
+    // through a text-mode stream leaves; a CR followed by anything else ends
+    // the line by itself.
+    const bool endsWithLineFeed =
+        end < nextLineFeed_ &&
+        (end + 1 == nextLineFeed_ || (end + 2 == nextLineFeed_ && text_[end + 1] == '\r'));
+    offset_ = (endsWithLineFeed ? nextLineFeed_ : end) + 1;
+    return true;
 }
 
 }  // namespace mosarin

@@ -17,6 +17,8 @@ std::string withBareLineFeeds(std::string text) {
     return text;
 }
 
+std::string withoutLineEnd(const std::string& line) { return line.substr(0, line.size() - 2); }
+
 std::string withBareCarriageReturns(std::string text) {
     std::erase(text, '\n');
     return text;
@@ -32,6 +34,7 @@ TEST(ReadLibraryFile, FillsSlotsOneToCountInFileOrderWhateverTheLineEnds) {
         {"CR only", withBareCarriageReturns(crlf), 1, 3},
         {"mixed", numberedLine(1) + withBareLineFeeds(numberedLine(2)) + withBareCarriageReturns(numberedLine(3)),
          1, 3},
+        {"CR CR LF", numberedLine(1) + withoutLineEnd(numberedLine(2)) + "\r\r\n" + numberedLine(3), 1, 3},
         {"last line without line end", unended, 1, 3},
         {"LF only, last line without line end", withBareLineFeeds(unended), 1, 3},
         {"CR only, last line without line end", withBareCarriageReturns(unended), 1, 3},
