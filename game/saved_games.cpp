@@ -1,11 +1,8 @@
 #include "game/saved_games.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-
 #include "game/puzzle.h"
 #include "picture/atomic_file.h"
+#include "picture/whole_file.h"
 
 namespace mosarin {
 
@@ -14,16 +11,6 @@ namespace {
 // Only the first line matters and it is 1206 bytes long; reading a bounded
 // prefix keeps a huge file picked by mistake from being read whole.
 constexpr std::size_t kReadLimit = 4096;
-
-bool readPrefix(const std::filesystem::path& file, std::string& out) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return false;
-    out.resize(kReadLimit);
-    in.read(out.data(), static_cast<std::streamsize>(kReadLimit));
-    if (in.bad()) return false;
-    out.resize(static_cast<std::size_t>(in.gcount()));
-    return true;
-}
 
 }  // namespace
 
@@ -43,13 +30,15 @@ LoadGameOutcome loadGame(GameState& state, const std::filesystem::path& file) {
     std::error_code ec;
     if (!std::filesystem::exists(file, ec)) return outcome;  // Missing
 
-    std::string content;
-    if (std::filesystem::is_directory(file, ec) || !readPrefix(file, content)) {
+    // The reader never blocks, so a pipe or a device picked in the dialog is
+    // refused at once like a folder instead of freezing the window.
+    const FileReadResult read = readRegularFilePrefix(file, kReadLimit);
+    if (read.status != FileReadStatus::Ok) {
         outcome.status = LoadGameStatus::CannotOpen;
         return outcome;
     }
 
-    SavedGame saved = parseSavedGame(content);
+    SavedGame saved = parseSavedGame(read.bytes);
     outcome.picture = saved.picture;
     if (!state.library.holds(saved.picture)) {
         outcome.status = LoadGameStatus::BadPicture;
@@ -69,9 +58,11 @@ LoadGameOutcome loadGame(GameState& state, const std::filesystem::path& file) {
 }
 
 std::string badPictureMessage(const std::filesystem::path& file, int picture, int count) {
-    std::string range = count > 0 ? "1.." + std::to_string(count) : "none: the library is empty";
+    std::string holds = count == 0   ? "no pictures"
+                        : count == 1 ? "only picture 1"
+                                     : "pictures 1 to " + std::to_string(count);
     return "The saved game \"" + file.string() + "\" is for picture " + std::to_string(picture) +
-           ", which is not in the picture library (pictures " + range + "). Nothing was loaded";
+           ", which is not in the picture library (it holds " + holds + "). Nothing was loaded.";
 }
 
 }  // namespace mosarin

@@ -4,14 +4,18 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace mosarin {
 
 namespace {
 
+// The same bound the system puts on links followed in one path.
+constexpr int kMaxLinkHops = 40;
+
 std::string failure(const std::filesystem::path& target, int errorNumber) {
-    return "Cannot write file \"" + target.string() + "\". " + std::strerror(errorNumber);
+    return "Cannot write file \"" + target.string() + "\". " + std::strerror(errorNumber) + ".";
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -34,11 +38,49 @@ void syncFolder(const std::filesystem::path& folder) {
     ::close(fd);
 }
 
+// Where the bytes really belong: renaming over a link would replace the link
+// with a plain file and leave the file it names unchanged. Follows the links
+// one by one rather than canonicalising, so that a dangling link still gives
+// the place it points to. Returns false (ELOOP) for a cycle.
+bool followLinks(std::filesystem::path& file, int& errorNumber) {
+    for (int hop = 0; hop <= kMaxLinkHops; ++hop) {
+        std::error_code ec;
+        if (!std::filesystem::is_symlink(std::filesystem::symlink_status(file, ec))) return true;
+        const std::filesystem::path next = std::filesystem::read_symlink(file, ec);
+        if (ec) {
+            errorNumber = ec.value();
+            return false;
+        }
+        file = next.is_absolute() ? next : file.parent_path() / next;
+    }
+    errorNumber = ELOOP;
+    return false;
+}
+
+// Gives the new file the mode and owner of the one it replaces, so a private
+// library stays private. Changing the owner is allowed only to the superuser
+// (or within one's own groups); where it is not, the file stays ours.
+void takeOverAttributes(int fd, const struct stat& old) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        // Not permitted: keep our own ownership; the mode below still applies.
+    }
+    ::fchmod(fd, old.st_mode & 07777);
+}
+
 }  // namespace
 
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes, bool sync,
                          std::string& error) {
-    std::filesystem::path temp = target;
+    std::filesystem::path file = target;
+    int linkError = 0;
+    if (!followLinks(file, linkError)) {
+        error = failure(target, linkError);
+        return false;
+    }
+    struct stat old {};
+    const bool replacing = ::stat(file.c_str(), &old) == 0 && S_ISREG(old.st_mode);
+
+    std::filesystem::path temp = file;
     temp += ".tmp-" + std::to_string(::getpid());
 
     int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
@@ -46,13 +88,14 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
         error = failure(target, errno);
         return false;
     }
+    if (replacing) takeOverAttributes(fd, old);
     bool ok = writeAll(fd, bytes) && (!sync || ::fsync(fd) == 0);
     int savedErrno = errno;
     if (::close(fd) != 0 && ok) {
         ok = false;
         savedErrno = errno;
     }
-    if (ok && ::rename(temp.c_str(), target.c_str()) != 0) {
+    if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
         ok = false;
         savedErrno = errno;
     }
@@ -61,7 +104,7 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
         error = failure(target, savedErrno);
         return false;
     }
-    if (sync) syncFolder(target.parent_path());
+    if (sync) syncFolder(file.parent_path());
     error.clear();
     return true;
 }

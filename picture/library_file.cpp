@@ -8,6 +8,7 @@
 #include "picture/library_backup.h"
 #include "picture/number_field.h"
 #include "picture/packed_rows.h"
+#include "picture/text_lines.h"
 #include "picture/whole_file.h"
 
 namespace mosarin {
@@ -128,16 +129,6 @@ bool readPictureLine(std::string_view line, TPictureRecord& record) {
     return repaired;
 }
 
-// The next line of `text` from `offset`: up to LF (or the end of the text),
-// without a CR at its end. Moves `offset` past the line end.
-std::string_view nextLine(std::string_view text, std::size_t& offset) {
-    const std::size_t end = std::min(text.find('\n', offset), text.size());
-    std::string_view line = text.substr(offset, end - offset);
-    offset = end + 1;
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-}
-
 }  // namespace
 
 std::string formatPictureLine(const TPictureRecord& record) {
@@ -153,11 +144,13 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
     if (!content) return report;
     report.opened = true;
 
-    const std::string_view text = *content;
+    // Blank lines and a Ctrl-Z after the last picture are an editor's habit,
+    // not pictures: they are neither read nor reported.
+    const std::string_view text = withoutEndPadding(*content);
     int count = 0;
     int lineNumber = 0;
-    for (std::size_t offset = 0; offset < text.size();) {
-        const std::string_view line = nextLine(text, offset);
+    LineSplitter lines(text);
+    for (std::string_view line; lines.next(line);) {
         ++lineNumber;
         if (count == kMaxPictures) {
             ++report.droppedLines;
@@ -165,12 +158,15 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
         }
         TPictureRecord& record = library.slots[++count];
         if (readPictureLine(line, record)) report.repairedLines.push_back(lineNumber);
+        // What lies past the 282nd character is not read, so the original is
+        // kept (below) before a rewrite of the library can lose it.
+        if (line.size() > kPictureLineLength) report.cutLines.push_back(lineNumber);
     }
     library.count = count;
     if (count > 0) report.lastColors = library.slots[count].colors;
 
     if (report.damaged()) {
-        BackupResult backup = keepOriginalBeside(file, text);
+        BackupResult backup = keepOriginalBeside(file, *content);
         report.backupPath = std::move(backup.path);
         report.backupError = std::move(backup.error);
     }

@@ -22,20 +22,23 @@ struct LibraryReadReport {
     bool opened = false;                   // false: file missing or unreadable, library untouched
     std::optional<ColorSet> lastColors;    // colours of the last line kept in a slot, if any
     std::vector<int> repairedLines;        // 1-based line numbers that were damaged and repaired
+    std::vector<int> cutLines;             // 1-based numbers of lines longer than 282 characters
     int droppedLines = 0;                  // lines past the 1000th, kept in no slot
     std::filesystem::path backupPath;      // where the original was copied, when it had to be
     std::string backupError;               // why no copy could be kept, when backupPath is empty
 
-    bool damaged() const { return !repairedLines.empty() || droppedLines > 0; }
-    // A message for the user naming what was repaired or dropped and where the
-    // original was kept; empty when nothing was damaged.
+    bool damaged() const { return !repairedLines.empty() || !cutLines.empty() || droppedLines > 0; }
+    // A message for the user naming what was repaired, cut or dropped and
+    // where the original was kept; empty when nothing was damaged.
     std::string describe() const;
 };
 
 // Reads the whole file into slots 1..count of the library. A missing or
-// unreadable file leaves the library as it was. Damaged lines are repaired;
-// when any line could not be kept as it was, the original file is first
-// copied beside it (see backupPath) so that a later rewrite loses nothing.
+// unreadable file leaves the library as it was. CR LF, LF and a lone CR end
+// lines; blank lines and a Ctrl-Z at the end of the file are not pictures.
+// Damaged lines are repaired and the characters of a line past the 282nd
+// ignored; when any line could not be kept as it was, the original file is
+// first copied beside it (see backupPath) so that a later rewrite loses nothing.
 // Throws std::runtime_error when reading fails after the file was opened.
 LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library);
 

@@ -14,10 +14,7 @@ constexpr std::size_t kPictureDigits = 4;
 }  // namespace
 
 std::string savedGameFileName(int picture, const LocalDateTime& when) {
-    char name[64];
-    std::snprintf(name, sizeof name, "Pic%.4dDate%.2d%.2dTime%.2d%.2d.pgu", picture, when.day, when.month,
-                  when.hour, when.minute);
-    return name;
+    return datedFileName(picture, when, ".pgu");
 }
 
 std::string formatSavedGame(int picture, const CellGrid& playGrid) {

@@ -6,16 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "picture/dated_file_name.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
 
 constexpr int kSavedGameLineLength = 1204;  // without the CR LF
-
-struct LocalDateTime {
-    int year = 2000, month = 1, day = 1;    // month 1..12, day 1..31
-    int hour = 0, minute = 0, second = 0;   // hour 0..23
-};
 
 // "Pic%.4dDate%.2d%.2dTime%.2d%.2d.pgu" from the picture and day, month, hour, minute.
 std::string savedGameFileName(int picture, const LocalDateTime& when);

@@ -1,5 +1,6 @@
 #include "picture/whole_file.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -32,30 +33,34 @@ FileReadResult failed(FileReadStatus status, int systemError) {
     return result;
 }
 
-}  // namespace
+enum class Oversize { Refuse, KeepPrefix };
 
-FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes) {
-    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
-    if (fd.get() < 0) return failed(FileReadStatus::CannotOpen, errno);
+FileReadResult readOpened(int fd, std::size_t maxBytes, Oversize oversize) {
     struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) return failed(FileReadStatus::CannotOpen, errno);
+    if (::fstat(fd, &info) != 0) return failed(FileReadStatus::CannotOpen, errno);
     if (S_ISDIR(info.st_mode)) return failed(FileReadStatus::NotRegular, EISDIR);
     if (!S_ISREG(info.st_mode)) return failed(FileReadStatus::NotRegular, 0);
 
-    const auto expected = static_cast<std::size_t>(info.st_size);
-    if (expected > maxBytes) return failed(FileReadStatus::TooLarge, 0);
+    const bool keepPrefix = oversize == Oversize::KeepPrefix;
+    std::size_t expected = static_cast<std::size_t>(info.st_size);
+    if (expected > maxBytes) {
+        if (!keepPrefix) return failed(FileReadStatus::TooLarge, 0);
+        expected = maxBytes;
+    }
 
     // The size is only a hint: the file may change while it is read, so read
-    // until the end, never past maxBytes.
+    // until the end, never past maxBytes (one byte more tells a file that grew
+    // too large).
+    const std::size_t limit = keepPrefix ? maxBytes : maxBytes + 1;
     FileReadResult result;
-    result.bytes.resize(expected + 1);
+    result.bytes.resize(std::min(expected + 1, limit));
     std::size_t used = 0;
     for (;;) {
         if (used == result.bytes.size()) {
-            if (used > maxBytes) return failed(FileReadStatus::TooLarge, 0);
-            result.bytes.resize(std::min(used * 2, maxBytes + 1));
+            if (used == limit) break;
+            result.bytes.resize(std::min(std::max<std::size_t>(used * 2, 1), limit));
         }
-        const ssize_t n = ::read(fd.get(), result.bytes.data() + used, result.bytes.size() - used);
+        const ssize_t n = ::read(fd, result.bytes.data() + used, result.bytes.size() - used);
         if (n < 0) {
             if (errno == EINTR) continue;
             return failed(FileReadStatus::ReadFailed, errno);
@@ -67,6 +72,22 @@ FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t ma
     result.bytes.resize(used);
     result.status = FileReadStatus::Ok;
     return result;
+}
+
+FileReadResult readFile(const std::filesystem::path& file, std::size_t maxBytes, Oversize oversize) {
+    FileDescriptor fd(::open(file.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
+    if (fd.get() < 0) return failed(FileReadStatus::CannotOpen, errno);
+    return readOpened(fd.get(), maxBytes, oversize);
+}
+
+}  // namespace
+
+FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes) {
+    return readFile(file, maxBytes, Oversize::Refuse);
+}
+
+FileReadResult readRegularFilePrefix(const std::filesystem::path& file, std::size_t maxBytes) {
+    return readFile(file, maxBytes, Oversize::KeepPrefix);
 }
 
 std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
@@ -82,7 +103,7 @@ std::optional<std::string> readWholeFile(const std::filesystem::path& file) {
     case FileReadStatus::ReadFailed:
         break;
     }
-    throw std::runtime_error("Cannot read file \"" + file.string() + "\". " + std::strerror(read.systemError));
+    throw std::runtime_error("Cannot read file \"" + file.string() + "\". " + std::strerror(read.systemError) + ".");
 }
 
 }  // namespace mosarin

@@ -25,6 +25,10 @@ struct FileReadResult {
 // are refused as NotRegular.
 FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
+// The same, for files of which only the beginning matters: a larger file is
+// not refused, its first `maxBytes` bytes are the result.
+FileReadResult readRegularFilePrefix(const std::filesystem::path& file, std::size_t maxBytes);
+
 // The whole content of `file`, or nothing when it cannot be opened or is not
 // a regular file (a folder, a device, a pipe). Throws std::runtime_error,
 // naming the path, when reading fails after the open or the file is larger

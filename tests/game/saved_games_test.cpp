@@ -2,9 +2,12 @@
 // refusals that keep the game in progress untouched.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include "game/puzzle.h"
 #include "game/saved_games.h"
 #include "tests/game/rules_fixtures.h"
+#include "tests/picture/fifo_guard.h"
 #include "tests/support/temp_folder.h"
 
 namespace mosarin {
@@ -87,7 +90,43 @@ TEST(LoadGame, RefusesPictureNumbersOutsideTheLibraryAndLeavesTheGameAlone) {
         EXPECT_EQ(state.rowClues, before.rowClues);
         EXPECT_FALSE(state.redrawPending || state.boardStale);
     }
-    EXPECT_NE(badPictureMessage("/x/a.pgu", 0, 0).find("the library is empty"), std::string::npos);
+}
+
+TEST(LoadGame, RefusalMessageSaysWhichPicturesTheLibraryHolds) {
+    const std::pair<int, const char*> cases[] = {
+        {0, "it holds no pictures"}, {1, "it holds only picture 1"}, {12, "it holds pictures 1 to 12"}};
+    for (const auto& [count, holds] : cases) {
+        EXPECT_EQ(badPictureMessage("/x/a.pgu", 13, count),
+                  std::string("The saved game \"/x/a.pgu\" is for picture 13, which is not in the picture library (") +
+                      holds + "). Nothing was loaded.");
+    }
+}
+
+TEST(LoadGame, PipesAndFoldersAreRefusedAtOnceAndLeaveTheGameAlone) {
+    TempFolder folder;
+    ASSERT_EQ(::mkfifo((folder / "pipe.pgu").c_str(), 0600), 0);
+    std::filesystem::create_directory(folder / "folder.pgu");
+    for (const char* name : {"pipe.pgu", "folder.pgu"}) {
+        SCOPED_TRACE(name);
+        GameState state = fourPictures();
+        ASSERT_TRUE(startSelectedPicture(state, 2));
+        state.playGrid.at(1, 1) = cellMarked;
+        const GameState before = state;
+        LoadGameOutcome outcome;
+        EXPECT_TRUE(returnsPromptly(folder / "pipe.pgu", [&] { outcome = loadGame(state, folder / name); }));
+        EXPECT_EQ(outcome.status, LoadGameStatus::CannotOpen);
+        EXPECT_EQ(state.currentPicture, before.currentPicture);
+        EXPECT_EQ(state.playGrid.cells, before.playGrid.cells);
+    }
+}
+
+TEST(LoadGame, OnlyTheBeginningOfALargeFileIsRead) {
+    TempFolder folder;
+    writeBytes(folder / "big.pgu", "0003" + std::string(1200, '1') + "\r\n" + std::string(1 << 20, 'x'));
+    GameState state = fourPictures();
+    ASSERT_EQ(loadGame(state, folder / "big.pgu").status, LoadGameStatus::Loaded);
+    EXPECT_EQ(state.currentPicture, 3);
+    EXPECT_EQ(playRow(state, 30, 3), "###");
 }
 
 }  // namespace

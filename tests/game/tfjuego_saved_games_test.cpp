@@ -75,7 +75,7 @@ TEST_F(GameWindowTest, RefusalsAreToldAndLeaveTheGameInProgress) {
     const std::pair<QString, QString> cases[] = {
         {savedPath(folder, "typed-name.pgu"), QStringLiteral("File dont exist")},
         {QString::fromStdString(folder.file("files").string()), QStringLiteral("No")},
-        {savedPath(folder, "far.pgu"), QStringLiteral("is for picture 13, which is not in the picture library (pictures 1..12)")},
+        {savedPath(folder, "far.pgu"), QStringLiteral("is for picture 13, which is not in the picture library (it holds pictures 1 to 12). Nothing was loaded.")},
     };
     playPicture(game, 2);
     game.posiciona(MouseButton::Left, 131, 121);

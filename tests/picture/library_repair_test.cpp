@@ -1,5 +1,6 @@
-// Damaged library files: lines repaired in place, lines past the 1000th
-// dropped, the original kept beside the file, and the message for the user.
+// Damaged library files: lines repaired in place, overlong lines cut, lines
+// past the 1000th dropped, the original kept beside the file, and the message
+// for the user.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -103,36 +104,89 @@ TEST(ReadDamagedLibrary, BackupThatCannotBeWrittenIsNamedInTheMessage) {
 }
 
 TEST(ReadDamagedLibrary, LinesPastTheThousandthAreDroppedAndCounted) {
-    TempFolder folder;
-    const std::filesystem::path file = folder / "pictures.txt";
-    writeBytes(file, joinLines(1, 1003));
-    TPictureLibrary library;
-    const LibraryReadReport report = readLibraryFile(file, library);
-    EXPECT_EQ(library.count, 1000);
-    EXPECT_EQ(report.droppedLines, 3);
-    EXPECT_TRUE(report.repairedLines.empty());
-    EXPECT_EQ(fields(library.slots[1000]), fields(numberedRecord(1000)));
-    EXPECT_EQ(report.lastColors, numberedRecord(1000).colors);
-    EXPECT_EQ(report.backupPath, withSuffix(file, ".original"));
-    EXPECT_EQ(readBytes(report.backupPath), joinLines(1, 1003));
+    // Bytes, and the lines dropped: blank lines after the 1000th picture are none.
+    const std::pair<std::string, int> cases[] = {
+        {joinLines(1, 1003), 3},
+        {joinLines(1, 1000) + "\r\n", 0},
+        {joinLines(1, 1000) + "\r\n\r\n\x1A", 0},
+    };
+    for (const auto& [bytes, dropped] : cases) {
+        SCOPED_TRACE(dropped);
+        TempFolder folder;
+        const std::filesystem::path file = folder / "pictures.txt";
+        writeBytes(file, bytes);
+        TPictureLibrary library;
+        const LibraryReadReport report = readLibraryFile(file, library);
+        EXPECT_EQ(library.count, 1000);
+        EXPECT_EQ(report.droppedLines, dropped);
+        EXPECT_TRUE(report.repairedLines.empty());
+        EXPECT_EQ(fields(library.slots[1000]), fields(numberedRecord(1000)));
+        EXPECT_EQ(report.lastColors, numberedRecord(1000).colors);
+        if (dropped == 0) {
+            EXPECT_EQ(report.describe(), "");
+            EXPECT_FALSE(std::filesystem::exists(withSuffix(file, ".original")));
+        } else {
+            EXPECT_EQ(report.backupPath, withSuffix(file, ".original"));
+            EXPECT_EQ(readBytes(report.backupPath), bytes);
+        }
+    }
 }
 
-TEST(LibraryReadReportDescribe, NamesWhatWasRepairedAndDropped) {
-    const std::tuple<std::vector<int>, int, const char*> cases[] = {
-        {{7}, 0, "had a damaged line (7) that was repaired"},
-        {{}, 1, "had 1 line past the 1000th picture that could not be kept"},
-        {{3, 7}, 5,
+TEST(ReadDamagedLibrary, LinesLongerThan282AreCutReportedAndTheOriginalKept) {
+    std::string overlong = numberedLine(2);
+    overlong.insert(282, "____XYZ");
+    std::string overlongLast = overlong.substr(0, overlong.size() - 2);
+    // Name, bytes (line 2 is the long one), pictures read.
+    const std::tuple<const char*, std::string, int> cases[] = {
+        {"CR LF", numberedLine(1) + overlong + numberedLine(3), 3},
+        {"LF only", numberedLine(1) + overlongLast + "\n" + numberedLine(3), 3},
+        {"last line without line end", numberedLine(1) + overlongLast, 2},
+        {"one character too many", numberedLine(1) + overlongLast.substr(0, 283), 2},
+    };
+    for (const auto& [name, bytes, count] : cases) {
+        SCOPED_TRACE(name);
+        TempFolder folder;
+        const std::filesystem::path file = folder / "pictures.txt";
+        writeBytes(file, bytes);
+        TPictureLibrary library;
+        const LibraryReadReport report = readLibraryFile(file, library);
+        EXPECT_EQ(library.count, count);
+        for (int n = 1; n <= count; ++n) EXPECT_EQ(fields(library.slots[n]), fields(numberedRecord(n))) << n;
+        EXPECT_EQ(report.cutLines, std::vector<int>{2});
+        EXPECT_TRUE(report.repairedLines.empty());
+        EXPECT_EQ(report.describe(), "The picture library \"" + file.string() +
+                                         "\" had a line (2) of more than 282 characters that was cut short. "
+                                         "The original file was kept as \"" + file.string() + ".original\".");
+        // A rewrite of the cut library leaves the whole original beside it.
+        ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
+        EXPECT_EQ(readBytes(withSuffix(file, ".original")), bytes);
+    }
+}
+
+TEST(LibraryReadReportDescribe, NamesWhatWasRepairedCutAndDropped) {
+    const std::tuple<std::vector<int>, std::vector<int>, int, const char*> cases[] = {
+        {{7}, {}, 0, "had a damaged line (7) that was repaired"},
+        {{}, {}, 1, "had 1 line past the 1000th picture that could not be kept"},
+        {{}, {4, 9}, 0, "had lines (4, 9) of more than 282 characters that were cut short"},
+        {{3, 7}, {}, 5,
          "had damaged lines (3, 7) that were repaired, and 5 lines past the 1000th picture that could not be kept"},
-        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, 0,
+        {{3}, {4}, 2,
+         "had a damaged line (3) that was repaired, a line (4) of more than 282 characters that was cut short, "
+         "and 2 lines past the 1000th picture that could not be kept"},
+        {{1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}, {}, 0,
          "had damaged lines (1, 2, 3, 4, 5, 6, 7, 8, 9, 10, ...) that were repaired"},
     };
-    for (const auto& [repaired, dropped, middle] : cases) {
-        // File, opened, last colours, repaired, dropped, backup, backup error.
-        const LibraryReadReport report{"files/pictures.txt", true, {}, repaired,
+    for (const auto& [repaired, cut, dropped, middle] : cases) {
+        // File, opened, last colours, repaired, cut, dropped, backup, backup error.
+        const LibraryReadReport report{"files/pictures.txt", true, {}, repaired, cut,
                                        dropped, "files/pictures.txt.original", ""};
         EXPECT_EQ(report.describe(), std::string("The picture library \"files/pictures.txt\" ") + middle +
                                          ". The original file was kept as \"files/pictures.txt.original\".");
     }
+    // A reason that has its own full stop gets no second one.
+    const LibraryReadReport report{"p.txt", true, {}, {1}, {}, 0, "", "Every backup name is taken."};
+    EXPECT_EQ(report.describe(), "The picture library \"p.txt\" had a damaged line (1) that was repaired. "
+                                 "No copy of the original file could be kept. Every backup name is taken.");
 }
 
 }  // namespace

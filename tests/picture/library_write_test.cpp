@@ -89,7 +89,8 @@ TEST(WriteLibraryFile, AFailedWriteChangesNothingAndSaysWhy) {
         const auto before = snapshot(folder.path());
         const LibraryWriteResult result = writeLibraryFile(folder / file, libraryOfFive());
         EXPECT_FALSE(result.ok);
-        EXPECT_EQ(result.error, "Cannot write file \"" + (folder / file).string() + "\". " + std::strerror(reason));
+        EXPECT_EQ(result.error,
+                  "Cannot write file \"" + (folder / file).string() + "\". " + std::strerror(reason) + ".");
         EXPECT_EQ(snapshot(folder.path()), before);
     }
 }
