@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <numeric>
 #include <set>
 #include <tuple>
 #include <jpeglib.h>
@@ -18,16 +19,10 @@
 namespace mosarin::testing {
 namespace {
 
-QImage greyRamp() {
-    QImage ramp(256, 16, QImage::Format_RGB32);
-    for (int y = 0; y < ramp.height(); ++y) {
-        for (int x = 0; x < 256; ++x) ramp.setPixel(x, y, qRgb(x, x, x));
-    }
-    return ramp;
-}
-
 TEST(JpegDecoding, GreyscaleComesOutInTheLibrarysOwnGreyLevels) {
-    const QByteArray jpeg = encodeJpeg(greyRamp(), {.greyscale = true});
+    QImage ramp(256, 16, QImage::Format_Grayscale8);  // 0..255 across every row
+    for (int y = 0; y < 16; ++y) std::iota(ramp.scanLine(y), ramp.scanLine(y) + 256, uchar(0));
+    const QByteArray jpeg = encodeJpeg(ramp, {.greyscale = true});
     const QImage image = decodeJpeg(jpeg);
     ASSERT_EQ(image.size(), QSize(256, 16));
     // The quantiser's levels for 236 colours: round(j * 255 / 235).
@@ -53,14 +48,8 @@ TEST(JpegDecoding, GreyscaleComesOutInTheLibrarysOwnGreyLevels) {
 // Pixels in a mapping of their own behave as any image's: rows laid out as
 // Qt lays them, writable, copied when shared.
 TEST(LargeImages, AreOrdinaryImagesWhateverTheirSize) {
-    const std::tuple<int, int, QImage::Format> cases[] = {
-        {1, 1, QImage::Format_BGR888},
-        {1201, 1200, QImage::Format_BGR888},
-        {1025, 1025, QImage::Format_RGB32},
-        {4097, 1100, QImage::Format_Grayscale8},
-    };
-    for (const auto& [width, height, format] : cases) {
-        SCOPED_TRACE(::testing::Message() << width << "x" << height << " format " << format);
+    for (auto [width, height, format] : {std::tuple{1, 1, QImage::Format_BGR888}, {1201, 1200, QImage::Format_BGR888},
+                                         {4097, 1100, QImage::Format_Grayscale8}}) {
         QImage image = newLargeImage(width, height, format);
         ASSERT_EQ(image.size(), QSize(width, height));
         ASSERT_EQ(image.format(), format);
@@ -68,12 +57,10 @@ TEST(LargeImages, AreOrdinaryImagesWhateverTheirSize) {
         for (int y = 0; y < height; ++y) std::memset(image.scanLine(y), y & 0xFF, size_t(image.bytesPerLine()));
         const QImage shown = image;
         image.scanLine(height - 1)[0] = 0xAB;
-        EXPECT_EQ(shown.constScanLine(height - 1)[0], (height - 1) & 0xFF);
-        EXPECT_EQ(image.constScanLine(height - 1)[0], 0xAB);
-        EXPECT_EQ(shown.constScanLine(height / 2)[image.bytesPerLine() - 1], (height / 2) & 0xFF);
+        EXPECT_EQ(shown.constScanLine(height - 1)[0], (height - 1) & 0xFF) << width;
+        EXPECT_EQ(image.constScanLine(height / 2)[image.bytesPerLine() - 1], (height / 2) & 0xFF) << width;
     }
     EXPECT_TRUE(newLargeImage(0, 5, QImage::Format_BGR888).isNull());
-    EXPECT_TRUE(newLargeImage(5, -1, QImage::Format_BGR888).isNull());
 }
 
 TEST(GuideImageFiles, TheLastThreeLettersChooseJpegOrBitmap) {
@@ -82,8 +69,11 @@ TEST(GuideImageFiles, TheLastThreeLettersChooseJpegOrBitmap) {
     const QImage decodedJpeg = decodeJpegBgr888(jpeg);
     // Large enough for the pixels' own huge-page mapping.
     const QByteArray large = encodeJpeg(twoHalves(1500, 1000, qRgb(200, 30, 40), qRgb(30, 60, 200)));
+    // Two 64 KiB comments, which the decoder skips across its 64 KiB reads.
+    const QByteArray comment = QByteArray("\xFF\xFE\xFF\xFF") + QByteArray(65533, 'c');
     const std::tuple<const char*, QByteArray, QImage> loaded[] = {
         {"large.jpg", large, decodeJpegBgr888(large)},
+        {"comments.jpg", jpeg.left(2) + comment + comment + jpeg.mid(2), decodedJpeg},
         {"a.jpg", jpeg, decodedJpeg},
         {"a.JPG", jpeg, decodedJpeg},
         {"a.Jpg", jpeg, decodedJpeg},
@@ -99,29 +89,22 @@ TEST(GuideImageFiles, TheLastThreeLettersChooseJpegOrBitmap) {
         EXPECT_EQ(image, expected) << name;
     }
 
-    const QByteArray progressive = encodeJpeg(picture, {.progressive = true});
     const qsizetype scan = jpeg.indexOf("\xFF\xDA");
     const std::string invalid = "Bitmap image is not valid";
     const std::tuple<const char*, QByteArray, std::string> outcomes[] = {
         // Running out of pixel data is only a warning: the rest comes out grey.
         {"a.jpg", jpeg.left(scan + (jpeg.size() - scan) / 2), ""},
         {"a.jpeg", jpeg, invalid},
-        {"a.jpg.bmp", jpeg, invalid},
-        {"a.bmp", bmp.left(40), invalid},
         {"a.bmp", withBmpSize(bmp, 9000, 9000), "The bitmap image is too large: 9000 x 9000 pixels."},
         {"a.jpg", bmp, "JPEG error #" + std::to_string(JERR_NO_SOI)},
         {"a.jpg", jpeg.left(scan), "JPEG error #" + std::to_string(JERR_SOF_NO_SOS)},
-        {"a.JPG", jpeg.left(40), "JPEG error #" + std::to_string(JERR_NO_IMAGE)},
         {"a.jpg", withJpegSize(jpeg, 60000, 60000), "The JPEG image is too large: 60000 x 60000 pixels."},
-        {"a.jpg", withRepeatedLastScan(progressive, kMaxJpegScans + 10), "JPEG image has too many scans"},
     };
     for (const auto& [name, bytes, message] : outcomes) {
         TempFolder folder;
         writeFile(folder / name, bytes);
         EXPECT_EQ(failureOfFile(loadGuideImage, pathOf(folder / name)), message) << name;
     }
-    EXPECT_EQ(failureOfFile(loadGuideImage, QStringLiteral("/nonexistent/a.jpg")),
-              "Cannot open file \"/nonexistent/a.jpg\". No such file or directory");
 }
 
 }  // namespace
