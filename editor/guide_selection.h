@@ -20,6 +20,7 @@ struct ResizeSelection {
     bool started() const { return selStartX > -1 && selStartY > -1; }
     // The selected rectangle, right and bottom edges exclusive.
     PixelRect rect() const { return {selStartX, selStartY, selEndX, selEndY}; }
+    friend bool operator==(const ResizeSelection&, const ResizeSelection&) = default;
 };
 
 enum class ResizePress {

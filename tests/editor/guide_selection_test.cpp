@@ -40,14 +40,11 @@ TEST(ResizeSelection, FirstCornerOnTheBoardThenOnlyRightOfAndBelowIt) {
         const int result = step.action == Press ? int(pressResizeSelection(selection, step.x, step.y, 40, 30))
                                                 : int(moveResizeSelection(selection, step.x, step.y, 40, 30));
         EXPECT_EQ(result, step.expected);
-        EXPECT_EQ(selection.selStartX, step.after.selStartX);
-        EXPECT_EQ(selection.selStartY, step.after.selStartY);
-        EXPECT_EQ(selection.selEndX, step.after.selEndX);
-        EXPECT_EQ(selection.selEndY, step.after.selEndY);
+        EXPECT_TRUE(selection == step.after) << selection.selStartX << "," << selection.selStartY << " "
+                                             << selection.selEndX << "," << selection.selEndY;
     }
-    const PixelRect rect = selection.rect();
-    EXPECT_EQ(rect.width(), 569);
-    EXPECT_EQ(rect.height(), 409);
+    EXPECT_EQ(selection.rect().width(), 569);
+    EXPECT_EQ(selection.rect().height(), 409);
 }
 
 // The window's two bitmaps, whose rows are padded (15 pixels: 45 bytes in 48):
