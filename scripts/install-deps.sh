@@ -7,6 +7,7 @@ packages=(
   g++ cmake make pkg-config
   qt6-base-dev libgl-dev
   libjpeg62-turbo-dev
+  libjpeg-turbo-progs  # djpeg, the reference the guide-image benchmark is measured against
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-apps python3

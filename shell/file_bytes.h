@@ -1,5 +1,6 @@
 #pragma once
-// Reading a whole file into memory, with the system's reason when it fails.
+// Reading a whole file into memory, or opening it to read in pieces, with the
+// system's reason when it fails.
 
 #include <QByteArray>
 #include <QString>
@@ -14,5 +15,22 @@ constexpr qint64 kMaxImageFileBytes = qint64(512) * 1024 * 1024;
 // the file cannot be opened or read (a folder included), and a size message
 // for a file above kMaxImageFileBytes.
 QByteArray readWholeFile(const QString& path);
+
+// A regular file open for reading, closed when this object ends. The open
+// never blocks, and it fails as readWholeFile does, with the same messages:
+// folders, pipes and devices are refused, and so are files above
+// kMaxImageFileBytes.
+class ReadableFile {
+public:
+    explicit ReadableFile(const QString& path);
+    ~ReadableFile();
+    ReadableFile(const ReadableFile&) = delete;
+    ReadableFile& operator=(const ReadableFile&) = delete;
+
+    int descriptor() const { return descriptor_; }
+
+private:
+    int descriptor_ = -1;
+};
 
 }  // namespace mosarin

@@ -26,16 +26,8 @@ QString trimmedReason(int systemError) {
 
 [[noreturn]] void failBitmap() { throw MosarinError(QStringLiteral("Bitmap image is not valid")); }
 
-}  // namespace
-
-QString cannotOpenMessage(const QString& path, int systemError) {
-    return QStringLiteral("Cannot open file \"%1\". %2")
-        .arg(QFileInfo(path).absoluteFilePath(), trimmedReason(systemError));
-}
-
-QImage loadJpegFile(const QString& path) { return decodeJpeg(readWholeFile(path)); }
-
-QImage loadBmpFile(const QString& path) {
+// A Windows bitmap as Qt's reader gives it, the format forced to BMP.
+QImage readBitmap(const QString& path) {
     QByteArray bytes = readWholeFile(path);
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -47,12 +39,36 @@ QImage loadBmpFile(const QString& path) {
     const QSize size = reader.size();
     if (!size.isValid() || size.isEmpty()) failBitmap();
     if (qint64(size.width()) * qint64(size.height()) > kMaxImagePixels) {
-        throw MosarinError(
-            QString::asprintf("Bitmap image too large (%d x %d)", size.width(), size.height()));
+        throw MosarinError(QString::asprintf("The bitmap image is too large: %d x %d pixels.", size.width(),
+                                             size.height()));
     }
     QImage image;
     if (!reader.read(&image) || image.isNull()) failBitmap();
-    return image.convertToFormat(QImage::Format_RGB32);
+    return image;
+}
+
+}  // namespace
+
+QString cannotOpenMessage(const QString& path, int systemError) {
+    return QStringLiteral("Cannot open file \"%1\". %2")
+        .arg(QFileInfo(path).absoluteFilePath(), trimmedReason(systemError));
+}
+
+QImage loadJpegFile(const QString& path) { return decodeJpeg(readWholeFile(path)); }
+
+QImage loadBmpFile(const QString& path) { return readBitmap(path).convertToFormat(QImage::Format_RGB32); }
+
+bool namesJpegFile(const QString& path) {
+    QString ending = path.right(3);
+    for (QChar& c : ending) {
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+    }
+    return ending == QLatin1String("JPG");
+}
+
+QImage loadGuideImage(const QString& path) {
+    if (namesJpegFile(path)) return decodeJpegFileBgr888(path);
+    return readBitmap(path).convertToFormat(QImage::Format_BGR888);
 }
 
 }  // namespace mosarin

@@ -13,9 +13,20 @@ namespace mosarin {
 // opened, "JPEG error #%d" with libjpeg's message code when decoding fails.
 QImage loadJpegFile(const QString& path);
 
-// Reads a Windows bitmap, the format forced to BMP.
-// Throws MosarinError: "Cannot open file "%s". %s", or "Bitmap image is not valid".
+// Reads a Windows bitmap, the format forced to BMP, into an RGB32 image.
+// Throws MosarinError: "Cannot open file "%s". %s", "Bitmap image is not
+// valid", or "The bitmap image is too large: W x H pixels." above kMaxImagePixels.
 QImage loadBmpFile(const QString& path);
+
+// Whether the path's last three characters, letters a to z upper-cased,
+// are "JPG". Only they decide how a guide image is read, never its content.
+bool namesJpegFile(const QString& path);
+
+// The editor's guide image in Format_BGR888: a path named as a JPEG file is
+// decoded as one (decodeJpegBgr888, its messages), anything else is read as
+// a Windows bitmap (loadBmpFile's messages); a JPEG named .jpeg is therefore
+// "Bitmap image is not valid".
+QImage loadGuideImage(const QString& path);
 
 // "Cannot open file "%s". %s" with the full absolute path and the system's
 // reason with trailing spaces, line breaks and full stops removed.

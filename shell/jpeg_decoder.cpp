@@ -7,6 +7,10 @@
 #include <jpeglib.h>
 
 #include "shell/app_info.h"
+#include "shell/file_bytes.h"
+#include "shell/image_files.h"
+#include "shell/jpeg_file_source.h"
+#include "shell/large_image.h"
 
 namespace mosarin {
 
@@ -28,6 +32,10 @@ struct Decoder {
     std::jmp_buf jump{};
     Outcome outcome = Outcome::Decoded;
     int messageCode = 0;
+    // The stream: bytes in memory, or else a file read as it is decoded.
+    const QByteArray* bytes = nullptr;
+    int fileDescriptor = -1;
+    JpegFileSource fileSource;
 };
 
 Decoder& decoderOf(j_common_ptr info) { return *static_cast<Decoder*>(info->client_data); }
@@ -55,11 +63,33 @@ void copyRgbRow(const JSAMPLE* from, QRgb* to, int width) {
     for (int x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[0], from[1], from[2]);
 }
 
+// A greyscale row comes out as indices into the quantiser's grey levels.
+void copyGreyRow(const JSAMPLE* from, const JSAMPLE* levels, uchar* to, int width, QImage::Format format) {
+    if (format == QImage::Format_BGR888) {
+        for (int x = 0; x < width; ++x, to += 3) to[0] = to[1] = to[2] = levels[from[x]];
+    } else {
+        QRgb* pixels = reinterpret_cast<QRgb*>(to);
+        for (int x = 0; x < width; ++x) pixels[x] = qRgb(levels[from[x]], levels[from[x]], levels[from[x]]);
+    }
+}
+
+// Greyscale streams are quantised by the library to at most kJpegGreyLevels
+// levels; colour streams come out as three bytes a pixel in the order the
+// target image keeps them, so that BGR888 rows are written in place.
+void chooseOutput(j_decompress_ptr info, QImage::Format format) {
+    if (info->num_components == 1) {
+        info->quantize_colors = TRUE;
+        info->desired_number_of_colors = kJpegGreyLevels;
+    } else {
+        info->out_color_space = format == QImage::Format_BGR888 ? JCS_EXT_BGR : JCS_RGB;
+    }
+}
+
 // The one frame that calls setjmp. A fatal error jumps back here from inside
 // the library; no object with a destructor may be alive in this frame or in
 // the frames jumped over, so the image is owned by the caller and every
 // temporary ends within its statement.
-void runDecoder(Decoder* decoder, const QByteArray* bytes, QImage* image) {
+void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
     if (setjmp(decoder->jump) != 0) return;
     j_decompress_ptr info = &decoder->info;
     jpeg_create_decompress(info);
@@ -67,55 +97,85 @@ void runDecoder(Decoder* decoder, const QByteArray* bytes, QImage* image) {
     decoder->progress.progress_monitor = limitScans;
     info->progress = &decoder->progress;
 
-    jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(bytes->constData()),
-                 static_cast<unsigned long>(bytes->size()));
+    if (decoder->bytes) {
+        jpeg_mem_src(info, reinterpret_cast<const unsigned char*>(decoder->bytes->constData()),
+                     static_cast<unsigned long>(decoder->bytes->size()));
+    } else {
+        useJpegFileSource(info, &decoder->fileSource, decoder->fileDescriptor);
+    }
     jpeg_read_header(info, TRUE);
     if (qint64(info->image_width) * qint64(info->image_height) > kMaxImagePixels) {
         decoder->outcome = Outcome::TooLarge;
         return;
     }
-    info->out_color_space = JCS_RGB;
+    chooseOutput(info, format);
     jpeg_start_decompress(info);
 
-    *image = QImage(int(info->output_width), int(info->output_height), QImage::Format_RGB32);
+    *image = newLargeImage(int(info->output_width), int(info->output_height), format);
     if (image->isNull()) {
         decoder->outcome = Outcome::OutOfMemory;
         return;
     }
+    const bool inPlace = info->out_color_space == JCS_EXT_BGR;
     JSAMPARRAY row = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
-                                                info->output_width * 3, 1);
+                                                info->output_width * info->output_components, 1);
     while (info->output_scanline < info->output_height) {
-        const int y = int(info->output_scanline);
-        if (jpeg_read_scanlines(info, row, 1) != 1) break;
-        copyRgbRow(row[0], reinterpret_cast<QRgb*>(image->scanLine(y)), image->width());
+        uchar* line = image->scanLine(int(info->output_scanline));
+        JSAMPROW target[1] = {inPlace ? line : row[0]};
+        if (jpeg_read_scanlines(info, target, 1) != 1) break;
+        if (info->quantize_colors) {
+            copyGreyRow(row[0], info->colormap[0], line, image->width(), format);
+        } else if (!inPlace) {
+            copyRgbRow(row[0], reinterpret_cast<QRgb*>(line), image->width());
+        }
     }
     jpeg_finish_decompress(info);
 }
 
-}  // namespace
-
-QImage decodeJpeg(const QByteArray& bytes) {
+// Decodes from `bytes` or, when it is null, from the open file `descriptor`
+// named `path`.
+QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QImage::Format format) {
     auto decoder = std::make_unique<Decoder>();
     decoder->info.err = jpeg_std_error(&decoder->errors);
     decoder->errors.error_exit = stopOnError;
     decoder->errors.emit_message = ignoreMessage;
     decoder->errors.output_message = ignoreOutput;
     decoder->info.client_data = decoder.get();
+    decoder->bytes = bytes;
+    decoder->fileDescriptor = descriptor;
 
     QImage image;
-    runDecoder(decoder.get(), &bytes, &image);
+    runDecoder(decoder.get(), &image, format);
     const unsigned width = decoder->info.image_width, height = decoder->info.image_height;
     jpeg_destroy_decompress(&decoder->info);
 
     switch (decoder->outcome) {
     case Outcome::Decoded: return image;
-    case Outcome::LibraryError: throw MosarinError(QString::asprintf("JPEG error #%d", decoder->messageCode));
-    case Outcome::TooLarge: throw MosarinError(QString::asprintf("JPEG image too large (%u x %u)", width, height));
+    case Outcome::LibraryError:
+        if (decoder->fileSource.readError != 0) {
+            throw MosarinError(cannotOpenMessage(path, decoder->fileSource.readError));
+        }
+        throw MosarinError(QString::asprintf("JPEG error #%d", decoder->messageCode));
+    case Outcome::TooLarge:
+        throw MosarinError(QString::asprintf("The JPEG image is too large: %u x %u pixels.", width, height));
     case Outcome::TooManyScans: throw MosarinError(QStringLiteral("JPEG image has too many scans"));
     case Outcome::OutOfMemory:
         throw MosarinError(QString::asprintf("Not enough memory for a %u x %u image", width, height));
     }
     return QImage();
+}
+
+}  // namespace
+
+QImage decodeJpeg(const QByteArray& bytes) { return decodeAs(&bytes, -1, QString(), QImage::Format_RGB32); }
+
+QImage decodeJpegBgr888(const QByteArray& bytes) {
+    return decodeAs(&bytes, -1, QString(), QImage::Format_BGR888);
+}
+
+QImage decodeJpegFileBgr888(const QString& path) {
+    const ReadableFile file(path);
+    return decodeAs(nullptr, file.descriptor(), path, QImage::Format_BGR888);
 }
 
 }  // namespace mosarin

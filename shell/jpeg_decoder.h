@@ -14,13 +14,28 @@ constexpr qint64 kMaxImagePixels = qint64(64) * 1024 * 1024;
 // the image; a real file needs a few dozen at most.
 constexpr int kMaxJpegScans = 500;
 
+// A greyscale stream is decoded to this many grey levels at most, chosen and
+// dithered by the library's own colour quantiser.
+constexpr int kJpegGreyLevels = 236;
+
 // Decodes the whole stream at full size with the library's default
-// decompression parameters into an RGB32 image (a greyscale stream gives
-// grey pixels). Warnings are ignored. Throws MosarinError:
+// decompression parameters into an RGB32 image. A greyscale stream gives
+// grey pixels of at most kJpegGreyLevels levels. Warnings are ignored.
+// Throws MosarinError:
 // "JPEG error #%d" with libjpeg's message code when the library gives up,
-// "JPEG image too large (W x H)" above kMaxImagePixels,
+// "The JPEG image is too large: W x H pixels." above kMaxImagePixels,
 // "JPEG image has too many scans" above kMaxJpegScans,
 // "Not enough memory for a W x H image" when the pixels cannot be allocated.
 QImage decodeJpeg(const QByteArray& bytes);
+
+// The same pixels as decodeJpeg, in Format_BGR888: the library writes them
+// straight into the image's rows, without a conversion pass.
+QImage decodeJpegBgr888(const QByteArray& bytes);
+
+// decodeJpegBgr888 of a file, read in pieces as it is decoded: neither the
+// whole file nor a second copy of the pixels is ever held. Also throws
+// "Cannot open file "%s". %s" when the file cannot be opened or read, and
+// refuses what readWholeFile refuses.
+QImage decodeJpegFileBgr888(const QString& path);
 
 }  // namespace mosarin

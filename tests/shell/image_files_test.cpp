@@ -13,6 +13,7 @@
 #include <jpeglib.h>
 #include <jerror.h>
 
+#include "shell/file_bytes.h"
 #include "shell/image_files.h"
 #include "shell/jpeg_decoder.h"
 #include "tests/shell/jpeg_fixtures.h"
@@ -67,7 +68,7 @@ TEST(JpegDecoding, BadAndHostileFilesFailWithAClearMessage) {
         {"cut inside the headers", good.left(40), code(JERR_NO_IMAGE)},
         {"cut before the scan", good.left(scan), code(JERR_SOF_NO_SOS)},
         {"zero width", withJpegSize(good, 0, 16), code(JERR_EMPTY_IMAGE)},
-        {"huge header", withJpegSize(good, 60000, 60000), "JPEG image too large (60000 x 60000)"},
+        {"huge header", withJpegSize(good, 60000, 60000), "The JPEG image is too large: 60000 x 60000 pixels."},
         {"endlessly repeated scans", withRepeatedLastScan(progressive, kMaxJpegScans + 10),
          "JPEG image has too many scans"},
         // Neither is an error: a few repeated scans are legal, and running out
@@ -82,19 +83,21 @@ TEST(ImageFiles, FilesThatCannotBeOpenedAreNamedByAbsolutePathWithTheReason) {
     TempFolder folder;
     std::filesystem::create_directories(folder / "dir.jpg");
     ASSERT_EQ(::mkfifo((folder / "pipe.jpg").c_str(), 0600), 0);
+    // Sparse: no disk space taken, yet too large to read.
+    writeFile(folder / "big.jpg", "");
+    std::filesystem::resize_file(folder / "big.jpg", std::uintmax_t(kMaxImageFileBytes) + 1);
     const std::string absolute = std::filesystem::canonical(folder.path()).string() + "/";
-    const std::pair<const char*, const char*> cases[] = {
-        {"images/back.jpg", "No such file or directory"},
-        {"dir.jpg", "Is a directory"},
-        {"pipe.jpg", "Not a regular file"},  // refused without waiting for a writer
+    const std::pair<const char*, std::string> cases[] = {
+        {"images/back.jpg", "Cannot open file \"" + absolute + "images/back.jpg\". No such file or directory"},
+        {"dir.jpg", "Cannot open file \"" + absolute + "dir.jpg\". Is a directory"},
+        // Refused without waiting for a writer.
+        {"pipe.jpg", "Cannot open file \"" + absolute + "pipe.jpg\". Not a regular file"},
+        {"big.jpg", "File \"" + absolute + "big.jpg\" is too large"},
     };
     const QString previous = QDir::currentPath();
     ASSERT_TRUE(QDir::setCurrent(pathOf(folder.path())));
-    for (ImageLoader load : {loadJpegFile, loadBmpFile}) {
-        for (const auto& [name, reason] : cases) {
-            EXPECT_EQ(failureOfFile(load, QString::fromLatin1(name)),
-                      "Cannot open file \"" + absolute + name + "\". " + reason);
-        }
+    for (ImageLoader load : {loadJpegFile, loadBmpFile, loadGuideImage}) {
+        for (const auto& [name, message] : cases) EXPECT_EQ(failureOfFile(load, QString::fromLatin1(name)), message);
     }
     QDir::setCurrent(previous);
 }
@@ -111,8 +114,8 @@ TEST(BitmapFiles, AnythingButAValidBitmapOfSaneSizeIsRefused) {
         {"the file header alone", bmp.left(14), invalid},
         {"zero width", withBmpSize(bmp, 0, 8), invalid},
         {"sides beyond what the reader accepts", withBmpSize(bmp, 60000, 60000), invalid},
-        {"too many pixels", withBmpSize(bmp, 9000, 9000), "Bitmap image too large (9000 x 9000)"},
-        {"too tall", withBmpSize(bmp, 16, 5000000), "Bitmap image too large (16 x 5000000)"},
+        {"too many pixels", withBmpSize(bmp, 9000, 9000), "The bitmap image is too large: 9000 x 9000 pixels."},
+        {"too tall", withBmpSize(bmp, 16, 5000000), "The bitmap image is too large: 16 x 5000000 pixels."},
     };
     for (const auto& [name, bytes, message] : cases) EXPECT_EQ(failureOfBytes(loadBmpFile, bytes), message) << name;
 }
