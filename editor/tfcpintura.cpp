@@ -54,8 +54,9 @@ std::filesystem::path TFcpintura::libraryFile() const {
 }
 
 void TFcpintura::runGuarded(const std::function<void()>& handler) {
-    guarded(platform_, handler);
-    showState();
+    // A handler shows what it changed; one that failed half-way may have
+    // left the controls behind the state.
+    if (!guarded(platform_, handler)) showState();
 }
 
 void TFcpintura::showState() {
@@ -97,6 +98,7 @@ void TFcpintura::FormCreate() {
     state_.selectPanelOpen = false;
     guideScaled = QImage();
     guideSource = QImage();
+    showState();
 }
 
 bool TFcpintura::offerToSave() {
@@ -113,30 +115,33 @@ bool TFcpintura::offerToSave() {
 void TFcpintura::Button1Click() {
     if (const std::optional<Notice> refusal = newPictureRefusal(state_)) {
         tell({*refusal});
-        return;
+    } else if (offerToSave()) {
+        tell(newPicture(state_, libraryFile()));
     }
-    if (!offerToSave()) return;
-    tell(newPicture(state_, libraryFile()));
+    showState();
 }
 
 void TFcpintura::Button2Click() {
-    if (!offerToSave()) return;
-    tell(previousPicture(state_, libraryFile()));
+    if (offerToSave()) tell(previousPicture(state_, libraryFile()));
+    showState();
 }
 
 void TFcpintura::Button18Click() {
-    if (!offerToSave()) return;
-    tell(nextPicture(state_, libraryFile()));
+    if (offerToSave()) tell(nextPicture(state_, libraryFile()));
+    showState();
 }
 
 void TFcpintura::Button3Click() {
-    if (!offerToSave()) return;
+    const bool offered = offerToSave();
+    showState();
+    if (!offered) return;
     cb1->clear();
     for (const std::string& entry : openSelectPanel(state_)) cb1->addItem(QString::fromStdString(entry));
     // Adding to an empty list selects its first entry; the panel opens with
     // nothing chosen.
     cb1->setCurrentIndex(-1);
     cb1->setEditText(QStringLiteral("Select"));
+    showState();
 }
 
 int TFcpintura::selectedEntry() const {
@@ -147,11 +152,15 @@ int TFcpintura::selectedEntry() const {
     return index;
 }
 
-void TFcpintura::Button19Click() { tell(loadSelectedPicture(state_, selectedEntry(), libraryFile())); }
+void TFcpintura::Button19Click() {
+    tell(loadSelectedPicture(state_, selectedEntry(), libraryFile()));
+    showState();
+}
 
 void TFcpintura::Button1Click9() {
     const Notices notices = guardapint(state_, libraryFile());
     tell(notices);
+    showState();
     if (!hasError(notices)) platform_.showMessage(MessageKind::Information, QString::fromLatin1(kPictureSavedText));
 }
 
@@ -161,6 +170,7 @@ void TFcpintura::Button13Click() {
 
 void TFcpintura::Button5Click() {
     changeSize(state_);
+    showState();
     // Fitting a shown guide image to the new size belongs to the guide-image
     // commands, which scale guideSource into guideScaled here.
 }
@@ -177,6 +187,7 @@ void TFcpintura::Button10Click() { chooseColor(colorLine2); }
 
 void TFcpintura::Button14Click() {
     if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) tell(deleteCurrentPicture(state_, libraryFile()));
+    showState();
 }
 
 void TFcpintura::Timer1Timer() {

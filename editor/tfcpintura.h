@@ -123,9 +123,10 @@ private:
     void connectHandlers();
 
     void placeOnScreen();
-    // Every handler runs through here: exceptions become the error box, and
-    // afterwards the controls show what the handler left in the state.
+    // Every handler runs through here: an exception becomes the error box.
     void runGuarded(const std::function<void()>& handler);
+    // The title, the size fields and the Select Picture panel as the state
+    // has them; each command ends with it.
     void showState();
     void tell(const Notices& notices);
     // The offer to save. False when the user wanted the picture saved and
