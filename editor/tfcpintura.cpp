@@ -132,15 +132,14 @@ void TFcpintura::Button18Click() {
 }
 
 void TFcpintura::Button3Click() {
-    const bool offered = offerToSave();
-    showState();
-    if (!offered) return;
-    cb1->clear();
-    for (const std::string& entry : openSelectPanel(state_)) cb1->addItem(QString::fromStdString(entry));
-    // Adding to an empty list selects its first entry; the panel opens with
-    // nothing chosen.
-    cb1->setCurrentIndex(-1);
-    cb1->setEditText(QStringLiteral("Select"));
+    if (offerToSave()) {
+        cb1->clear();
+        for (const std::string& entry : openSelectPanel(state_)) cb1->addItem(QString::fromStdString(entry));
+        // Adding to an empty list selects its first entry; the panel opens
+        // with nothing chosen.
+        cb1->setCurrentIndex(-1);
+        cb1->setEditText(QStringLiteral("Select"));
+    }
     showState();
 }
 

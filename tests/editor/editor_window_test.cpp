@@ -134,9 +134,9 @@ TEST(EditorSelectPanel, PressesOnThePanelNeverPaintAndAReleaseAnywhereEndsADrag)
     }
     EXPECT_EQ(packRows(rig.state().cells), fullSizePicture().packedRows);
     EXPECT_FALSE(rig.state().modified || rig.state().dragging);
-    QTest::mousePress(window, Qt::LeftButton, {}, cellPoint(4, 4));
+    QTest::mousePress(window, Qt::RightButton, {}, cellPoint(4, 4));   // any button paints
     EXPECT_TRUE(rig.state().dragging);
-    QTest::mouseRelease(window, Qt::LeftButton, {}, QPoint(300, 520));
+    QTest::mouseRelease(window, Qt::RightButton, {}, QPoint(300, 520));
     EXPECT_FALSE(rig.state().dragging);
     EXPECT_EQ(rig.state().cells.at(4, 4), 1);
 }
@@ -268,6 +268,7 @@ TEST(EditorWithGame, APictureSavedInTheEditorIsOfferedLastByNewGame) {
     });
     game.Button6Click();
     EXPECT_FALSE(editor.isVisible());
+    EXPECT_EQ(editor.state().currentPicture, 3);   // hidden, not reset
     game.Button1Click();
     ASSERT_EQ(game.cb1->count(), 3);
     EXPECT_EQ(game.cb1->itemText(2), QStringLiteral("Pic0003 07 x 09"));
