@@ -13,7 +13,7 @@ int main(int argc, char** argv) {
     mosarin::QtPlatform platform;
 
     mosarin::Tfjuego game(platform, mosarin::programFolder());
-    mosarin::TFcpintura editor(platform);
+    mosarin::TFcpintura editor(platform, mosarin::programFolder());
     game.setEditorWindow(&editor);
 
     game.show();

@@ -17,7 +17,7 @@ void BM_StartUp(benchmark::State& state) {
     BenchPlatform platform;
     for (auto _ : state) {
         Tfjuego game(platform, programFolder());
-        TFcpintura editor(platform);
+        TFcpintura editor(platform, programFolder());
         game.setEditorWindow(&editor);
         game.Timer1Timer();
         benchmark::DoNotOptimize(game.surface().frameImage.constBits());

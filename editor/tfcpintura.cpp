@@ -1,12 +1,241 @@
 #include "editor/tfcpintura.h"
 
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScreen>
+#include <QTimer>
+
+#include "editor/editor_commands.h"
+#include "editor/editor_input.h"
+#include "editor/picture_store.h"
+#include "shell/app_info.h"
+#include "shell/canvas.h"
+#include "shell/image_view.h"
+
 namespace mosarin {
 
-TFcpintura::TFcpintura(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
-    setWindowTitle(QStringLiteral("Pictures Editor"));
-    setFixedSize(651, 590);
+namespace {
+
+constexpr int kOuterWidth = 651;    // the window's outer size, frame included
+constexpr int kOuterHeight = 590;
+
+MessageKind messageKind(NoticeKind kind) {
+    switch (kind) {
+    case NoticeKind::Information: return MessageKind::Information;
+    case NoticeKind::Warning: return MessageKind::Warning;
+    case NoticeKind::Error: break;
+    }
+    return MessageKind::Error;
+}
+
+void showText(QLineEdit* field, const std::string& text) {
+    const QString shown = QString::fromStdString(text);
+    // Rewriting an unchanged text would move the user's cursor.
+    if (field->text() != shown) field->setText(shown);
+}
+
+}  // namespace
+
+TFcpintura::TFcpintura(Platform& platform, QString programFolder, QWidget* parent)
+    : QDialog(parent), platform_(platform), programFolder_(std::move(programFolder)) {
+    buildControls();
+    connectHandlers();
+    runGuarded([this] { FormCreate(); });
+    Timer1->start();
 }
 
 void TFcpintura::showModal() { exec(); }
+
+std::filesystem::path TFcpintura::libraryFile() const {
+    return localPath(programFolder_ + QStringLiteral("files/pictures.txt"));
+}
+
+void TFcpintura::runGuarded(const std::function<void()>& handler) {
+    // A handler shows what it changed; one that failed half-way may have
+    // left the controls behind the state.
+    if (!guarded(platform_, handler)) showState();
+}
+
+void TFcpintura::showState() {
+    const QString title = QString::fromStdString(titleFor(state_.currentPicture));
+    if (GroupBox3->title() != title) GroupBox3->setTitle(title);
+    showText(tancho, state_.widthText);
+    showText(talto, state_.heightText);
+    if (gp1->isVisibleTo(this) != state_.selectPanelOpen) {
+        gp1->setVisible(state_.selectPanelOpen);
+        if (state_.selectPanelOpen) gp1->raise();
+    }
+    GroupBox3->setEnabled(!state_.selectPanelOpen);
+}
+
+void TFcpintura::tell(const Notices& notices) {
+    for (const Notice& notice : notices) platform_.showMessage(messageKind(notice.kind), QString::fromStdString(notice.text));
+}
+
+void TFcpintura::placeOnScreen() {
+    const QScreen* display = screen();
+    if (display == nullptr) return;
+    const QRect area = display->geometry();
+    // Integer division truncates toward zero: a screen smaller than the
+    // window puts it partly off the screen.
+    move(area.left() + (area.width() - kOuterWidth) / 2, area.top() + (area.height() - kOuterHeight) / 2);
+}
+
+void TFcpintura::FormCreate() {
+    state_ = EditorState{};
+    state_.cells.clear();
+    state_.library.clear();
+    placeOnScreen();
+    surface_.frameImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
+    surface_.boardImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
+    surface_.boardCache = QImage();
+    tell(leerarchivo(state_, libraryFile()));
+    state_.currentPicture = 1;
+    asignarpintura(state_, 1);
+    state_.selectPanelOpen = false;
+    guideScaled = QImage();
+    guideSource = QImage();
+    showState();
+}
+
+bool TFcpintura::offerToSave() {
+    if (!state_.modified) return true;
+    if (platform_.confirm(QString::fromLatin1(kOfferToSaveText))) {
+        const Notices notices = guardapint(state_, libraryFile());
+        tell(notices);
+        if (hasError(notices)) return false;
+    }
+    state_.modified = false;
+    return true;
+}
+
+void TFcpintura::Button1Click() {
+    if (const std::optional<Notice> refusal = newPictureRefusal(state_)) {
+        tell({*refusal});
+    } else if (offerToSave()) {
+        tell(newPicture(state_, libraryFile()));
+    }
+    showState();
+}
+
+void TFcpintura::Button2Click() {
+    if (offerToSave()) tell(previousPicture(state_, libraryFile()));
+    showState();
+}
+
+void TFcpintura::Button18Click() {
+    if (offerToSave()) tell(nextPicture(state_, libraryFile()));
+    showState();
+}
+
+void TFcpintura::Button3Click() {
+    if (offerToSave()) {
+        cb1->clear();
+        for (const std::string& entry : openSelectPanel(state_)) cb1->addItem(QString::fromStdString(entry));
+        // Adding to an empty list selects its first entry; the panel opens
+        // with nothing chosen.
+        cb1->setCurrentIndex(-1);
+        cb1->setEditText(QStringLiteral("Select"));
+    }
+    showState();
+}
+
+int TFcpintura::selectedEntry() const {
+    const int index = cb1->currentIndex();
+    // Once the text has been edited away from the chosen entry, the box no
+    // longer names that picture.
+    if (index >= 0 && cb1->currentText() != cb1->itemText(index)) return -1;
+    return index;
+}
+
+void TFcpintura::Button19Click() {
+    tell(loadSelectedPicture(state_, selectedEntry(), libraryFile()));
+    showState();
+}
+
+void TFcpintura::Button1Click9() {
+    const Notices notices = guardapint(state_, libraryFile());
+    tell(notices);
+    showState();
+    if (!hasError(notices)) platform_.showMessage(MessageKind::Information, QString::fromLatin1(kPictureSavedText));
+}
+
+void TFcpintura::Button13Click() {
+    if (platform_.confirm(QString::fromLatin1(kClearBoardText))) clearBoard(state_);
+}
+
+void TFcpintura::Button5Click() {
+    changeSize(state_);
+    showState();
+    // Fitting a shown guide image to the new size belongs to the guide-image
+    // commands, which scale guideSource into guideScaled here.
+}
+
+void TFcpintura::chooseColor(ColorSlot slot) {
+    if (const std::optional<Color> chosen = platform_.chooseColor(state_.chooserColor)) applyChosenColor(state_, slot, *chosen);
+}
+
+void TFcpintura::Button6Click() { chooseColor(colorPicture); }
+void TFcpintura::Button7Click() { chooseColor(colorBack1); }
+void TFcpintura::Button8Click() { chooseColor(colorBack2); }
+void TFcpintura::Button9Click() { chooseColor(colorLine1); }
+void TFcpintura::Button10Click() { chooseColor(colorLine2); }
+
+void TFcpintura::Button14Click() {
+    if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) tell(deleteCurrentPicture(state_, libraryFile()));
+    showState();
+}
+
+void TFcpintura::Timer1Timer() {
+    if (state_.redrawPending) mostrar();
+}
+
+void TFcpintura::mostrar() {
+    mosarin::mostrar(state_, guideScaled, surface_);
+    Image1->setFrame(surface_.frameImage);
+}
+
+void TFcpintura::posiciona(int x, int y) {
+    if (mosarin::posiciona(state_, x, y) == PressResult::EndResize) finredim();
+}
+
+void TFcpintura::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
+
+void TFcpintura::Image1MouseUp() { mouseUp(state_); }
+
+void TFcpintura::finredim() {
+    guideSource = guideScaled;
+    const QRect selection(state_.selStartX, state_.selStartY, state_.selEndX - state_.selStartX,
+                          state_.selEndY - state_.selStartY);
+    // An empty selection has nothing to enlarge; the guide image stays as shown.
+    if (!guideSource.isNull() && selection.width() > 0 && selection.height() > 0) {
+        // Fast transformation is plain pixel repetition: no blending.
+        guideScaled = guideSource.copy(selection).scaled(guideScaled.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    }
+    state_.resizeMode = false;
+    state_.selStartX = state_.selStartY = state_.selEndX = state_.selEndY = -1;
+    state_.redrawPending = true;
+    state_.guideVisible = true;
+    state_.boardStale = true;
+}
+
+// Image1 covers the window from its corner, so a press on the window itself
+// has the same coordinates; it is handled like one on the board. Presses that
+// the Select Picture panel, its label or the command area pass up are not:
+// they would flip the cell beneath the panel and start a drag.
+void TFcpintura::mousePressEvent(QMouseEvent* event) {
+    const QPoint at = event->position().toPoint();
+    if (isPaintingButton(event->button()) && isOwnSurfacePress(*this, at)) runGuarded([&] { posiciona(at.x(), at.y()); });
+    event->accept();
+}
+
+// A release anywhere in the window ends a drag, wherever it began.
+void TFcpintura::mouseReleaseEvent(QMouseEvent* event) {
+    runGuarded([this] { Image1MouseUp(); });
+    event->accept();
+}
 
 }  // namespace mosarin

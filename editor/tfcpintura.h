@@ -1,24 +1,146 @@
 #pragma once
 // The "Pictures Editor" window. Created hidden at start-up, shown modally by
 // the game's "Edit Pictures"; closing it only hides it, keeping its state.
-// Painting and the editor's commands live in this folder as they are built.
+// It holds the fields and handlers and stays thin: the painting rules, the
+// storing of pictures and the commands live in editor_input.h,
+// picture_store.h and editor_commands.h, the drawing in editor_board.h.
+// Handlers never draw; Timer1Timer composes the frames.
 
 #include <QDialog>
+#include <QImage>
+#include <QString>
+#include <filesystem>
+#include <functional>
 
+#include "editor/editor_board.h"
+#include "editor/editor_state.h"
 #include "shell/modal_window.h"
 #include "shell/platform.h"
 
+class QComboBox;
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTimer;
+
 namespace mosarin {
+
+class ImageView;
+
+// The mouse buttons that paint: left, right and middle, all alike.
+bool isPaintingButton(Qt::MouseButton button);
 
 class TFcpintura final : public QDialog, public ModalWindow {
     Q_OBJECT
 public:
-    explicit TFcpintura(Platform& platform, QWidget* parent = nullptr);
+    // Builds the controls, runs FormCreate under the error guard (the window
+    // exists even when set-up fails) and starts Timer1. The window stays
+    // hidden until showModal. `programFolder` ends with a path separator.
+    TFcpintura(Platform& platform, QString programFolder, QWidget* parent = nullptr);
 
     void showModal() override;
 
+    EditorState& state() { return state_; }
+    EditorSurface& surface() { return surface_; }
+    std::filesystem::path libraryFile() const;
+
+    // Handlers. Called directly they may throw; from Qt's signals and events
+    // they run under the error guard.
+    void FormCreate();
+    void Button1Click();    // "New"
+    void Button2Click();    // "<<<"
+    void Button18Click();   // ">>>"
+    void Button3Click();    // "Edit"
+    void Button19Click();   // "Load"
+    void Button1Click9();   // "Save"
+    void Button13Click();   // "Clear"
+    void Button5Click();    // "Change"
+    void Button6Click();    // "Picture" colour
+    void Button7Click();    // "Back1" colour
+    void Button8Click();    // "Back2" colour
+    void Button9Click();    // "Line1" colour
+    void Button10Click();   // "Line2" colour
+    void Button14Click();   // "Delete"
+    void Timer1Timer();
+    void posiciona(int x, int y);
+    void Image1MouseMove(int x, int y);
+    void Image1MouseUp();
+    // Applies the guide-image resize selection and leaves resize mode.
+    void finredim();
+    // Composes a frame and hands it to Image1.
+    void mostrar();
+
+    // The guide image: as drawn under the board (15w x 15h after each
+    // scaling) and the source it is scaled from. Empty until one is loaded.
+    QImage guideScaled;
+    QImage guideSource;
+
+    // The controls.
+    ImageView* Image1 = nullptr;
+    QGroupBox* GroupBox3 = nullptr;   // the command area; its title names the picture
+    QPushButton* Button2 = nullptr;
+    QPushButton* Button18 = nullptr;
+    QPushButton* Button3 = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* Button13 = nullptr;
+    QPushButton* Button4 = nullptr;
+    QPushButton* Button14 = nullptr;
+    QGroupBox* GroupBox1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLineEdit* tancho = nullptr;
+    QLineEdit* talto = nullptr;
+    QPushButton* Button5 = nullptr;
+    QGroupBox* GroupBox2 = nullptr;
+    QPushButton* Button6 = nullptr;
+    QPushButton* Button7 = nullptr;
+    QPushButton* Button8 = nullptr;
+    QPushButton* Button9 = nullptr;
+    QPushButton* Button10 = nullptr;
+    QGroupBox* GroupBox4 = nullptr;
+    QPushButton* Button11 = nullptr;
+    QPushButton* Button12 = nullptr;
+    QPushButton* Button15 = nullptr;
+    QPushButton* Button16 = nullptr;
+    QPushButton* Button17 = nullptr;
+    QFrame* gp1 = nullptr;
+    QLabel* S1 = nullptr;
+    QComboBox* cb1 = nullptr;
+    QPushButton* Button19 = nullptr;
+    QTimer* Timer1 = nullptr;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
+    // tfcpintura_controls.cpp: the layout.
+    void buildControls();
+    void buildCommandArea();
+    void buildSelectPanel();
+    void connectHandlers();
+
+    void placeOnScreen();
+    // Every handler runs through here: an exception becomes the error box.
+    void runGuarded(const std::function<void()>& handler);
+    // The title, the size fields and the Select Picture panel as the state
+    // has them; each command ends with it.
+    void showState();
+    void tell(const Notices& notices);
+    // The offer to save. False when the user wanted the picture saved and
+    // the save failed: the command must then stop, losing nothing.
+    bool offerToSave();
+    void chooseColor(ColorSlot slot);
+    // The list entry the panel's text shows, or -1.
+    int selectedEntry() const;
+
     Platform& platform_;
+    QString programFolder_;
+    EditorState state_;
+    EditorSurface surface_;
+    bool tickRunning_ = false;
 };
 
 }  // namespace mosarin

@@ -3,7 +3,7 @@
 #include "game/clue_drawing.h"
 #include "game/play_input.h"
 #include "game/play_surface.h"
-#include "game/surface_pixels.h"
+#include "shell/surface_pixels.h"
 #include "shell/canvas.h"
 
 namespace mosarin {

@@ -1,7 +1,7 @@
 #include "game/play_surface.h"
 
 #include "game/clue_drawing.h"
-#include "game/surface_pixels.h"
+#include "shell/surface_pixels.h"
 #include "shell/canvas.h"
 
 namespace mosarin {

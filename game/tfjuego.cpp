@@ -12,7 +12,7 @@
 
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
-#include "game/wrap_button.h"
+#include "shell/wrap_button.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
 #include "shell/image_view.h"

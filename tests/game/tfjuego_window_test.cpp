@@ -8,7 +8,6 @@
 #include <gtest/gtest.h>
 
 #include "game/window_geometry.h"
-#include "game/wrap_button.h"
 #include "picture/whole_file.h"
 #include "tests/game/rules_fixtures.h"
 #include "tests/game/tfjuego_fixture.h"
@@ -49,15 +48,6 @@ TEST_F(GameWindowTest, ControlsStandWhereTheLayoutPutsThem) {
     // "Help (On-Line)" does not fit its 65 pixels and breaks; "Play" fits.
     EXPECT_EQ(textLines(game.Button5->grab().toImage()), 2);
     EXPECT_EQ(textLines(game.Button4->grab().toImage()), 1);
-}
-
-TEST(WrapButtonCaption, BreaksOnlyAtSpacesWhereTheNextWordWouldNotFit) {
-    const QFontMetrics metrics(QFont(QStringLiteral("Sans Serif"), 9));
-    const QString help = QStringLiteral("Help (On-Line)");
-    EXPECT_EQ(wrappedAtSpaces(help, metrics, metrics.horizontalAdvance(help)), help);
-    EXPECT_EQ(wrappedAtSpaces(help, metrics, metrics.horizontalAdvance(help) - 1), QStringLiteral("Help\n(On-Line)"));
-    // A word wider than the button stands alone on its line.
-    EXPECT_EQ(wrappedAtSpaces(QStringLiteral("a b c"), metrics, 1), QStringLiteral("a\nb\nc"));
 }
 
 TEST(GameWindowPlacement, CentresByTruncatingDivision) {

@@ -31,7 +31,8 @@ std::optional<QString> FakePlatform::openFileName(const QString& filter, const Q
     return answer;
 }
 
-std::optional<Color> FakePlatform::chooseColor(Color) {
+std::optional<Color> FakePlatform::chooseColor(Color initial) {
+    colorInitials.push_back(initial);
     if (colorAnswers.empty()) return std::nullopt;
     auto answer = colorAnswers.front();
     colorAnswers.pop_front();

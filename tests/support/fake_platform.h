@@ -33,6 +33,7 @@ public:
     QStringList openedUrls;
     QString lastFilter, lastInitialFolder;
     int openDialogCount = 0;
+    std::vector<Color> colorInitials;   // the colour each chooser opened on
 
     // Scripted answers, taken in order; an empty queue answers No / cancel.
     std::deque<bool> confirmAnswers;

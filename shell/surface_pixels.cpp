@@ -1,4 +1,4 @@
-#include "game/surface_pixels.h"
+#include "shell/surface_pixels.h"
 
 #include <algorithm>
 #include <cstring>

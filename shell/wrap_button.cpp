@@ -1,4 +1,4 @@
-#include "game/wrap_button.h"
+#include "shell/wrap_button.h"
 
 #include <QStyleOptionButton>
 #include <QStylePainter>

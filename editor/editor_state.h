@@ -1,0 +1,71 @@
+#pragma once
+// Everything the Pictures Editor knows about the picture on its board, as
+// plain data. The window (TFcpintura) owns one; the painting rules, the
+// storing of pictures and the commands work on it. No Qt here.
+
+#include <string>
+#include <vector>
+
+#include "picture/picture_record.h"
+
+namespace mosarin {
+
+constexpr int kEditorBoardOrigin = 20;   // x and y of the board's top-left corner
+constexpr int kEditorCellSize = 15;      // pixels per cell, grid line included
+constexpr int kEditorMarkInset = 2;      // a cell's mark starts 2 pixels inside its square
+constexpr int kEditorMarkSize = 12;      // and is 12 x 12
+
+// The colours "New" gives a picture: blue-violet cells on light grey, a grey
+// cross, dark yellow lines and near-black brown major lines.
+constexpr ColorSet kNewPictureColors = {0xDD7777u, 0xEEEEEEu, 0xCCCCCCu, 0x22A3B9u, 0x15182Cu};
+
+// What a command asks the window to tell the user, in order.
+enum class NoticeKind { Information, Warning, Error };
+struct Notice {
+    NoticeKind kind;
+    std::string text;
+    bool operator==(const Notice&) const = default;
+};
+using Notices = std::vector<Notice>;
+
+// True when one of the notices reports a failure.
+bool hasError(const Notices& notices);
+
+struct EditorState {
+    CellGrid cells;                  // 0 empty, 1 filled
+    TPictureLibrary library;
+    int currentPicture = 1;          // 1-based slot on the board
+    ColorSet colors{};               // the working colours, drawn with
+    int boardOrigin = kEditorBoardOrigin;
+    // The texts of the size fields tancho and talto, as the user left them.
+    std::string widthText = "40";
+    std::string heightText = "30";
+
+    bool redrawPending = true;       // a frame is due at the next tick
+    bool boardStale = true;          // the static layer must be rebuilt first
+    bool modified = false;           // the board has changes not saved
+    int hoverColumn = -1, hoverRow = -1;   // 0-based, last cell under the pointer
+    bool dragging = false;
+    int lastColumn = -1, lastRow = -1;     // 0-based, last cell flipped by the press or drag
+
+    bool guideVisible = false;
+    bool resizeMode = false;
+    // The guide-image selection in board-relative pixels, -1 when unset.
+    int selStartX = -1, selStartY = -1, selEndX = -1, selEndY = -1;
+
+    bool selectPanelOpen = false;    // gp1 shown and the command area disabled
+    Color chooserColor = 0;          // the colour last chosen in the colour chooser
+    bool damageReported = false;     // the user was told the library file is damaged
+
+    // Width and height of slot currentPicture, kept within 1..40 and 1..30
+    // whatever the slot holds.
+    int width() const;
+    int height() const;
+    const TPictureRecord& currentRecord() const;
+    TPictureRecord& currentRecord();
+};
+
+// "Picture %.3d": the caption of the command area.
+std::string titleFor(int picture);
+
+}  // namespace mosarin
