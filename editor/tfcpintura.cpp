@@ -170,8 +170,8 @@ void TFcpintura::Button13Click() {
 void TFcpintura::Button5Click() {
     changeSize(state_);
     showState();
-    // Fitting a shown guide image to the new size belongs to the guide-image
-    // commands, which scale guideSource into guideScaled here.
+    // A hidden guide image is scaled again only by the next "Show".
+    if (state_.guideVisible) fitGuideImage();
 }
 
 void TFcpintura::chooseColor(ColorSlot slot) {
@@ -205,22 +205,6 @@ void TFcpintura::posiciona(int x, int y) {
 void TFcpintura::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
 
 void TFcpintura::Image1MouseUp() { mouseUp(state_); }
-
-void TFcpintura::finredim() {
-    guideSource = guideScaled;
-    const QRect selection(state_.selStartX, state_.selStartY, state_.selEndX - state_.selStartX,
-                          state_.selEndY - state_.selStartY);
-    // An empty selection has nothing to enlarge; the guide image stays as shown.
-    if (!guideSource.isNull() && selection.width() > 0 && selection.height() > 0) {
-        // Fast transformation is plain pixel repetition: no blending.
-        guideScaled = guideSource.copy(selection).scaled(guideScaled.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    }
-    state_.resizeMode = false;
-    state_.selStartX = state_.selStartY = state_.selEndX = state_.selEndY = -1;
-    state_.redrawPending = true;
-    state_.guideVisible = true;
-    state_.boardStale = true;
-}
 
 // Image1 covers the window from its corner, so a press on the window itself
 // has the same coordinates; it is handled like one on the board. Presses that

@@ -63,6 +63,11 @@ public:
     void Button9Click();    // "Line1" colour
     void Button10Click();   // "Line2" colour
     void Button14Click();   // "Delete"
+    void Button11Click();   // "Show" the guide image
+    void Button12Click();   // "Hide" it
+    void Button15Click();   // "Resize" it: two presses pick a rectangle
+    void Button16Click();   // "Import Picture"
+    void Button17Click();   // "Export Picture"
     void Timer1Timer();
     void posiciona(int x, int y);
     void Image1MouseMove(int x, int y);
@@ -133,6 +138,8 @@ private:
     // the save failed: the command must then stop, losing nothing.
     bool offerToSave();
     void chooseColor(ColorSlot slot);
+    // guideScaled := guideSource scaled to the board's pixels (ResizeImage).
+    void fitGuideImage();
     // The list entry the panel's text shows, or -1.
     int selectedEntry() const;
 

@@ -76,6 +76,9 @@ const ButtonHandler kButtonHandlers[] = {
     {&TFcpintura::Button6, &TFcpintura::Button6Click},   {&TFcpintura::Button7, &TFcpintura::Button7Click},
     {&TFcpintura::Button8, &TFcpintura::Button8Click},   {&TFcpintura::Button9, &TFcpintura::Button9Click},
     {&TFcpintura::Button10, &TFcpintura::Button10Click}, {&TFcpintura::Button14, &TFcpintura::Button14Click},
+    {&TFcpintura::Button11, &TFcpintura::Button11Click}, {&TFcpintura::Button12, &TFcpintura::Button12Click},
+    {&TFcpintura::Button15, &TFcpintura::Button15Click}, {&TFcpintura::Button16, &TFcpintura::Button16Click},
+    {&TFcpintura::Button17, &TFcpintura::Button17Click},
 };
 
 }  // namespace
@@ -157,9 +160,6 @@ void TFcpintura::connectHandlers() {
         connect(this->*entry.control, &QPushButton::clicked, this,
                 [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
     }
-    // "Show", "Hide", "Resize" (Button11, Button12, Button15) and "Import
-    // Picture", "Export Picture" (Button16, Button17) are connected by the
-    // guide-image and exchange commands.
 
     // The size texts the rules read are the user's own typing.
     connect(tancho, &QLineEdit::textEdited, this, [this](const QString& text) { state_.widthText = text.toStdString(); });

@@ -144,7 +144,7 @@ TEST(EditorSelectPanel, PressesOnThePanelNeverPaintAndAReleaseAnywhereEndsADrag)
 TEST(EditorResize, TheSecondPressEnlargesTheSelectionOverTheWholeGuideByRepetition) {
     EditorRig rig({fullSizePicture()});
     TFcpintura& e = rig.editor();
-    QImage guide(600, 450, QImage::Format_RGB32);
+    QImage guide(600, 450, QImage::Format_BGR888);
     for (int y = 0; y < 450; ++y)
         for (int x = 0; x < 600; ++x) guide.setPixel(x, y, qRgb(x & 255, y & 255, ((x ^ y) & 1) * 255));
     e.guideScaled = guide;
