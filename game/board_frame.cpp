@@ -26,8 +26,9 @@ void fillDot(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x +
 void drawCells(const GameState& state, QImage& frame) {
     const QRgb picture = toRgb(state.colors[colorPicture]);
     const QRgb highlight = toRgb(state.colors[colorBack2]);
-    for (int column = 1; column <= state.width(); ++column) {
-        for (int row = 1; row <= state.height(); ++row) {
+    const int width = state.width(), height = state.height();
+    for (int column = 1; column <= width; ++column) {
+        for (int row = 1; row <= height; ++row) {
             const CellOrigin at = cellOrigin(state, column, row);
             const int value = state.playGrid.at(column, row);
             const bool highlighted = column == state.hoverColumn + 1 || row == state.hoverRow + 1;
@@ -57,8 +58,9 @@ void drawHoveredClues(const GameState& state, QImage& frame) {
 // red, green and blue each among 0..254.
 void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform) {
     const QRgb black = toRgb(0x000000u);
-    for (int column = 1; column <= state.width(); ++column) {
-        for (int row = 1; row <= state.height(); ++row) {
+    const int width = state.width(), height = state.height();
+    for (int column = 1; column <= width; ++column) {
+        for (int row = 1; row <= height; ++row) {
             if (state.playGrid.at(column, row) != cellFilled) continue;
             const CellOrigin at = cellOrigin(state, column, row);
             fillBlock(frame, at.x + 1, at.y + 1, at.x + 14, at.y + 14, black);
