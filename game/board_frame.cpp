@@ -72,6 +72,11 @@ void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform)
     }
 }
 
+// Whether `image`, drawn opaque at (0, 0), hides every pixel of `frame`.
+bool coversFrame(const QImage& image, const QImage& frame) {
+    return !frame.isNull() && image.width() >= frame.width() && image.height() >= frame.height();
+}
+
 void drawEndScreen(GameState& state, const GameAssets& assets, QImage& frame, Platform& platform) {
     {
         Canvas canvas(frame);
@@ -94,10 +99,16 @@ void armatablero(GameState& state, const GameAssets& assets, PlaySurface& surfac
     // A frame asked for before any static layer was built still gets one,
     // rather than copying nothing and drawing on an empty image.
     if (surface.boardImage.isNull()) tablero(state, assets, surface);
-    copyPixels(surface.frameImage, surface.boardImage);
-    drawCells(state, surface.frameImage);
-    drawHoveredClues(state, surface.frameImage);
-    if (completionCheck(state)) drawEndScreen(state, assets, surface.frameImage, platform);
+    // The check reads only the grids, so it may come first: a finished
+    // picture's end screen starts with the background over the whole frame,
+    // and the board beneath it need not be drawn 25 times a second.
+    const bool finished = completionCheck(state);
+    if (!finished || !coversFrame(assets.backImage, surface.frameImage)) {
+        copyPixels(surface.frameImage, surface.boardImage);
+        drawCells(state, surface.frameImage);
+        drawHoveredClues(state, surface.frameImage);
+    }
+    if (finished) drawEndScreen(state, assets, surface.frameImage, platform);
 }
 
 }  // namespace mosarin

@@ -1,5 +1,6 @@
 #include "shell/changed_area.h"
 
+#include <algorithm>
 #include <cstring>
 
 namespace mosarin {
@@ -14,28 +15,35 @@ QRect changedArea(const QImage& before, const QImage& after) {
     if (before.constBits() == after.constBits()) return QRect();
 
     const int width = after.width();
-    const size_t rowBytes = size_t(width) * sizeof(QRgb);
     int top = -1, bottom = -1;
     int left = width, right = -1;   // the columns found so far, left..right
+    // Pixels [from, to) of a row differ somewhere; memcmp stops at the first difference.
+    const auto differs = [](const QRgb* was, const QRgb* now, int from, int to) {
+        return from < to && std::memcmp(was + from, now + from, size_t(to - from) * sizeof(QRgb)) != 0;
+    };
     for (int y = 0; y < after.height(); ++y) {
         const auto* was = reinterpret_cast<const QRgb*>(before.constScanLine(y));
         const auto* now = reinterpret_cast<const QRgb*>(after.constScanLine(y));
-        if (std::memcmp(was, now, rowBytes) == 0) continue;
+        // Columns outside those already found are scanned pixel by pixel
+        // only when they hold a change, so once the rectangle's width is
+        // known a row costs a comparison that mostly ends early.
+        bool changed = false;
+        if (differs(was, now, 0, left)) {
+            int x = 0;
+            while (was[x] == now[x]) ++x;
+            left = x;
+            changed = true;
+        }
+        if (differs(was, now, std::max(right + 1, left), width)) {
+            int x = width - 1;
+            while (was[x] == now[x]) --x;
+            right = x;
+            changed = true;
+        }
+        if (!changed) changed = differs(was, now, left, right + 1);
+        if (!changed) continue;
         if (top < 0) top = y;
         bottom = y;
-        // Only the columns outside those already found can widen the rectangle.
-        for (int x = 0; x < left; ++x) {
-            if (was[x] != now[x]) {
-                left = x;
-                break;
-            }
-        }
-        for (int x = width - 1; x > right; --x) {
-            if (was[x] != now[x]) {
-                right = x;
-                break;
-            }
-        }
     }
     if (top < 0) return QRect();
     return QRect(QPoint(left, top), QPoint(right, bottom));

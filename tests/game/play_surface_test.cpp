@@ -86,7 +86,9 @@ TEST(StartScreen, AssetsAndTextsInPlace) {
         SCOPED_TRACE(::testing::Message() << "text ink " << ink.left() << "," << ink.top() << " .. " << ink.right()
                                           << "," << ink.bottom());
         EXPECT_EQ(ink.top(), line.top);
-        if (line.bottom >= 0) EXPECT_EQ(ink.bottom(), line.bottom);
+        if (line.bottom >= 0) {
+            EXPECT_EQ(ink.bottom(), line.bottom);
+        }
         EXPECT_EQ(ink.left(), line.left);
     }
     EXPECT_TRUE(containsPixel(frame, QRect(250, 385, 300, 24), kTextPixel));
@@ -273,6 +275,16 @@ TEST(EndScreen, FilledCellsInRandomColoursOverTheEndImageAndABlinkingOverlay) {
         EXPECT_EQ(frame.pixel(205, 265), kBackPixel) << "the key colour is left out";
         EXPECT_EQ(scene.state.blinkCount, phase == 9 ? 0 : phase);
     }
+
+    // Without a background that covers the frame, the board stays visible
+    // around the end image: its clues left of row 1 still show.
+    Scene bare({"..#", "#.."});
+    setPlayCells(bare.state, {"x.#", "#.."});
+    bare.assets.backImage = QImage();
+    const QImage& uncovered = bare.frame();
+    ASSERT_TRUE(bare.state.solved);
+    EXPECT_TRUE(containsPixel(uncovered, QRect(100, 120, 28, 14), kTextPixel));
+    EXPECT_EQ(uncovered.pixel(128, 118), kEndPixel);
 }
 
 }  // namespace
