@@ -26,8 +26,9 @@ void fillDot(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x +
 void drawCells(const GameState& state, QImage& frame) {
     const QRgb picture = toRgb(state.colors[colorPicture]);
     const QRgb highlight = toRgb(state.colors[colorBack2]);
-    for (int column = 1; column <= state.width(); ++column) {
-        for (int row = 1; row <= state.height(); ++row) {
+    const int width = state.width(), height = state.height();
+    for (int column = 1; column <= width; ++column) {
+        for (int row = 1; row <= height; ++row) {
             const CellOrigin at = cellOrigin(state, column, row);
             const int value = state.playGrid.at(column, row);
             const bool highlighted = column == state.hoverColumn + 1 || row == state.hoverRow + 1;
@@ -57,8 +58,9 @@ void drawHoveredClues(const GameState& state, QImage& frame) {
 // red, green and blue each among 0..254.
 void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform) {
     const QRgb black = toRgb(0x000000u);
-    for (int column = 1; column <= state.width(); ++column) {
-        for (int row = 1; row <= state.height(); ++row) {
+    const int width = state.width(), height = state.height();
+    for (int column = 1; column <= width; ++column) {
+        for (int row = 1; row <= height; ++row) {
             if (state.playGrid.at(column, row) != cellFilled) continue;
             const CellOrigin at = cellOrigin(state, column, row);
             fillBlock(frame, at.x + 1, at.y + 1, at.x + 14, at.y + 14, black);
@@ -68,6 +70,11 @@ void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform)
             fillSquare(frame, at, qRgb(red, green, blue));
         }
     }
+}
+
+// Whether `image`, drawn opaque at (0, 0), hides every pixel of `frame`.
+bool coversFrame(const QImage& image, const QImage& frame) {
+    return !frame.isNull() && image.width() >= frame.width() && image.height() >= frame.height();
 }
 
 void drawEndScreen(GameState& state, const GameAssets& assets, QImage& frame, Platform& platform) {
@@ -92,10 +99,16 @@ void armatablero(GameState& state, const GameAssets& assets, PlaySurface& surfac
     // A frame asked for before any static layer was built still gets one,
     // rather than copying nothing and drawing on an empty image.
     if (surface.boardImage.isNull()) tablero(state, assets, surface);
-    copyPixels(surface.frameImage, surface.boardImage);
-    drawCells(state, surface.frameImage);
-    drawHoveredClues(state, surface.frameImage);
-    if (completionCheck(state)) drawEndScreen(state, assets, surface.frameImage, platform);
+    // The check reads only the grids, so it may come first: a finished
+    // picture's end screen starts with the background over the whole frame,
+    // and the board beneath it need not be drawn 25 times a second.
+    const bool finished = completionCheck(state);
+    if (!finished || !coversFrame(assets.backImage, surface.frameImage)) {
+        copyPixels(surface.frameImage, surface.boardImage);
+        drawCells(state, surface.frameImage);
+        drawHoveredClues(state, surface.frameImage);
+    }
+    if (finished) drawEndScreen(state, assets, surface.frameImage, platform);
 }
 
 }  // namespace mosarin

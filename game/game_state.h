@@ -50,6 +50,10 @@ struct GameState {
     // whatever the slot holds.
     int width() const;
     int height() const;
+
+    // The next timer tick composes a frame: one was asked for, or the end
+    // screen of a finished picture animates.
+    bool frameDue() const { return solved || redrawPending; }
 };
 
 }  // namespace mosarin

@@ -64,12 +64,12 @@ Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent)
     buildControls();
     connectHandlers();
     runGuarded([this] { FormCreate(); });
-    Timer1->start(kTimerInterval);
 }
 
 template <typename Handler>
 void Tfjuego::runGuarded(Handler&& handler) {
     guarded(platform_, std::forward<Handler>(handler));
+    frameTimer_->settle();
 }
 
 void Tfjuego::buildControls() {
@@ -95,6 +95,7 @@ void Tfjuego::buildControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimerInterval);
+    frameTimer_.emplace(*Timer1, [this] { return state_.frameDue(); });
 }
 
 void Tfjuego::buildSelectPanel() {
@@ -213,7 +214,7 @@ void Tfjuego::Button5Click() {
 // Button2Click and Button3Click (saved games) are in tfjuego_saved_games.cpp.
 
 void Tfjuego::Timer1Timer() {
-    if (!state_.solved && !state_.redrawPending) return;
+    if (!state_.frameDue()) return;
     mostrar(state_, assets_, surface_, platform_);
     Image1->setFrame(surface_.frameImage);
 }

@@ -6,10 +6,12 @@
 
 #include <QString>
 #include <QWidget>
+#include <optional>
 
 #include "game/game_state.h"
 #include "game/play_input.h"
 #include "game/play_surface.h"
+#include "shell/frame_timer.h"
 #include "shell/game_assets.h"
 #include "shell/modal_window.h"
 #include "shell/platform.h"
@@ -28,7 +30,9 @@ class Tfjuego final : public QWidget {
     Q_OBJECT
 public:
     // Builds the controls, runs FormCreate under the error guard (the window
-    // exists even when set-up fails) and starts Timer1.
+    // exists even when set-up fails) and starts Timer1. Timer1 runs only while
+    // a frame is due: every guarded handler wakes it when it asked for one,
+    // and a tick that leaves nothing due lets it sleep.
     // `programFolder` ends with a path separator.
     Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr);
 
@@ -81,6 +85,8 @@ private:
     // The list entry the panel's text shows, or -1.
     int selectedEntry() const;
 
+    // Runs a handler under the error guard, then wakes or stops Timer1 for
+    // whatever frame the handler left due.
     template <typename Handler>
     void runGuarded(Handler&& handler);
 
@@ -90,6 +96,7 @@ private:
     GameState state_;
     PlaySurface surface_;
     GameAssets assets_;
+    std::optional<FrameTimer> frameTimer_;   // made with Timer1
     bool tickRunning_ = false;
 };
 

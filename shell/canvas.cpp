@@ -1,9 +1,11 @@
 #include "shell/canvas.h"
 
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPen>
 #include <QPalette>
 #include <algorithm>
+#include <map>
 #include <optional>
 
 namespace mosarin {
@@ -68,11 +70,44 @@ Color fromQColor(const QColor& color) {
     return Color(qRed(rgb)) | Color(qGreen(rgb)) << 8 | Color(qBlue(rgb)) << 16;
 }
 
-QFont arialBold(int pixelHeight) {
+namespace {
+
+QFont arialBoldEm(int pixelSize) {
     QFont font(QStringLiteral("Arial"));
     font.setBold(true);
-    font.setPixelSize(std::max(pixelHeight, 1));
+    font.setPixelSize(pixelSize);
     return font;
+}
+
+int cellOf(int pixelSize) {
+    const QFontMetrics metrics(arialBoldEm(pixelSize));
+    return metrics.ascent() + metrics.descent();
+}
+
+// The largest em size whose cell still fits `cellHeight`. The cell grows
+// with the em (about 1.12 em for Arial's metrics) but in rounded steps, so
+// it is searched rather than divided out; never below 1 pixel.
+int emForCell(int cellHeight) {
+    int low = 1, high = std::max(cellHeight, 1);
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (cellOf(middle) <= cellHeight) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return low;
+}
+
+}  // namespace
+
+QFont arialBold(int cellHeight) {
+    // A frame draws dozens of clue numbers; the metrics are asked once per height.
+    static std::map<int, int> emByCell;
+    auto found = emByCell.find(cellHeight);
+    if (found == emByCell.end()) found = emByCell.emplace(cellHeight, emForCell(cellHeight)).first;
+    return arialBoldEm(found->second);
 }
 
 QImage makeSurface(int width, int height) {

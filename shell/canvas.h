@@ -22,8 +22,12 @@ QRgb toRgb(Color color);
 // A Qt colour back to 0x00BBGGRR (alpha dropped).
 Color fromQColor(const QColor& color);
 
-// "Arial" bold at a pixel height (Liberation Sans where Arial is absent).
-QFont arialBold(int pixelHeight);
+// "Arial" bold whose character cell (ascent + descent) is `cellHeight`
+// pixels tall: the surfaces' texts are sized by their cell, not by the em
+// that QFont::setPixelSize sets, which would draw them about 12 % too large.
+// Liberation Sans stands in where Arial is absent. Needs the application's
+// font database (a QGuiApplication).
+QFont arialBold(int cellHeight);
 
 // A new off-screen image of the given size, RGB32, filled with the window background.
 QImage makeSurface(int width, int height);

@@ -15,8 +15,13 @@ class ImageView final : public QWidget {
 public:
     explicit ImageView(QWidget* parent = nullptr);
 
-    // Shows `frame` at the next paint. The image is shared, not copied.
+    // Shows `frame` at the next paint. Only the part that differs from the
+    // frame shown before is taken over into the control's own copy and
+    // repainted: the controls lying over the rest of the surface are left
+    // alone, and the caller's image stays unshared, so composing the next
+    // frame into it costs no fresh allocation.
     void setFrame(const QImage& frame);
+    // The frame on show.
     const QImage& frame() const { return frame_; }
 
     // Called with the pressed button and the point in the control's pixels.

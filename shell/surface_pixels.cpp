@@ -33,8 +33,12 @@ void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pix
     right = std::min(right, image.width());
     bottom = std::min(bottom, image.height());
     if (left >= right || top >= bottom) return;
-    for (int y = top; y < bottom; ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+    // bits() once: scanLine() checks for sharing on every call, which costs
+    // more than filling the few pixels of a cell's row.
+    const qsizetype stride = image.bytesPerLine();
+    uchar* row = image.bits() + stride * top;
+    for (int y = top; y < bottom; ++y, row += stride) {
+        QRgb* line = reinterpret_cast<QRgb*>(row);
         std::fill(line + left, line + right, pixel);
     }
 }

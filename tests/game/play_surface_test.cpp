@@ -66,15 +66,32 @@ TEST(StartScreen, AssetsAndTextsInPlace) {
     const std::pair<QPoint, QRgb> pixels[] = {{{0, 0}, kBackPixel},      {{50, 35}, kStartPixel}, {{149, 84}, kStartPixel},
                                               {{150, 84}, kBackPixel},   {{49, 35}, kBackPixel}};
     for (const auto& [at, color] : pixels) EXPECT_EQ(frame.pixel(at), color) << at.x() << ", " << at.y();
-    // Each text line's ink lies right of and below its corner: maker line at
-    // (250, 385), contact lines at (270, 409) and (260, 425).
+    // Where each text line inks, at its cell height: the maker line (27)
+    // from its cap tops to its baseline, no descenders; the first contact
+    // line (17) from its ascenders; the second one's leading "m" from its
+    // x-height to its baseline, in the columns left of the first line.
+    const struct {
+        QRect area;
+        int top, bottom, left;
+    } lines[] = {{{200, 360, 500, 49}, 389, 406, 251},
+                 {{200, 409, 500, 16}, 411, -1, 271},
+                 {{200, 425, 70, 30}, 430, 438, 261}};
+    for (const auto& line : lines) {
+        QRect ink;
+        for (int y = line.area.top(); y <= line.area.bottom(); ++y) {
+            for (int x = line.area.left(); x <= line.area.right(); ++x) {
+                if (frame.pixel(x, y) != kBackPixel) ink |= QRect(x, y, 1, 1);
+            }
+        }
+        SCOPED_TRACE(::testing::Message() << "text ink " << ink.left() << "," << ink.top() << " .. " << ink.right()
+                                          << "," << ink.bottom());
+        EXPECT_EQ(ink.top(), line.top);
+        if (line.bottom >= 0) {
+            EXPECT_EQ(ink.bottom(), line.bottom);
+        }
+        EXPECT_EQ(ink.left(), line.left);
+    }
     EXPECT_TRUE(containsPixel(frame, QRect(250, 385, 300, 24), kTextPixel));
-    EXPECT_TRUE(allPixels(frame, QRect(200, 385, 49, 24), kBackPixel));
-    EXPECT_TRUE(allPixels(frame, QRect(250, 360, 400, 24), kBackPixel));
-    EXPECT_TRUE(containsPixel(frame, QRect(270, 412, 300, 13), kTextPixel));
-    EXPECT_TRUE(allPixels(frame, QRect(200, 409, 69, 16), kBackPixel));
-    EXPECT_TRUE(containsPixel(frame, QRect(260, 428, 300, 17), kTextPixel));
-    EXPECT_TRUE(allPixels(frame, QRect(200, 425, 59, 20), kBackPixel));
 }
 
 // Every line of the grid every 14 pixels, every fifth one from the left and
@@ -140,6 +157,32 @@ TEST(StaticLayer, ClueNumbersWhereTheTextsPlaceThem) {
     EXPECT_FALSE(allPixels(board, QRect(149, 98, 13, 11), kBackPixel));
     EXPECT_TRUE(allPixels(board, QRect(144, 0, 14, 98), kBackPixel));
     EXPECT_TRUE(allPixels(board, QRect(162, 0, 10, 120), kBackPixel)) << "column 3 holds only the spill of 12";
+}
+
+// Clue numbers are drawn in an 11-pixel cell: an "8" inks the rows 1..8 below
+// its top, and two-digit numbers set 13 pixels apart keep two columns of
+// background between them rather than running together.
+TEST(StaticLayer, ClueDigitsFitTheirCellAndAdjacentNumbersStayApart) {
+    std::string second(40, '.');
+    second.replace(0, 8, "########");
+    Scene scene({"############.##########.###########.###", second});
+    ASSERT_EQ(scene.state.rowClues[1], "12101103");   // at x = 83, 96, 109 and 122
+    ASSERT_EQ(scene.state.rowClues[2], "08");         // at (122, 134)
+    const QImage& board = scene.staticLayer();
+
+    QRect eight;
+    for (int y = 120; y < 160; ++y) {
+        for (int x = 118; x < 130; ++x) {
+            if (board.pixel(x, y) != kBackPixel && y >= 134) eight |= QRect(x, y, 1, 1);
+        }
+    }
+    EXPECT_EQ(eight.top(), 134 + 1);
+    EXPECT_EQ(eight.bottom(), 134 + 8);
+
+    for (int next : {96, 109, 122}) {
+        EXPECT_TRUE(allPixels(board, QRect(next - 2, 120, 2, 14), kBackPixel)) << "gap before x = " << next;
+        EXPECT_FALSE(allPixels(board, QRect(next - 3, 120, 1, 14), kBackPixel)) << "ink up to x = " << next - 3;
+    }
 }
 
 // Presses change the play grid without showing it; no highlight, no check.
@@ -232,6 +275,16 @@ TEST(EndScreen, FilledCellsInRandomColoursOverTheEndImageAndABlinkingOverlay) {
         EXPECT_EQ(frame.pixel(205, 265), kBackPixel) << "the key colour is left out";
         EXPECT_EQ(scene.state.blinkCount, phase == 9 ? 0 : phase);
     }
+
+    // Without a background that covers the frame, the board stays visible
+    // around the end image: its clues left of row 1 still show.
+    Scene bare({"..#", "#.."});
+    setPlayCells(bare.state, {"x.#", "#.."});
+    bare.assets.backImage = QImage();
+    const QImage& uncovered = bare.frame();
+    ASSERT_TRUE(bare.state.solved);
+    EXPECT_TRUE(containsPixel(uncovered, QRect(100, 120, 28, 14), kTextPixel));
+    EXPECT_EQ(uncovered.pixel(128, 118), kEndPixel);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QPalette>
 #include <array>
@@ -30,6 +31,13 @@ QImage drawnOn(QImage image, const std::function<void(Canvas&)>& draw) {
         draw(canvas);
     }
     return image;
+}
+
+bool containsPixel(const QImage& image, QRgb colour) {
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        if (image.pixel(i % image.width(), i / image.width()) == colour) return true;
+    }
+    return false;
 }
 
 void expectPixels(const QImage& image, const std::function<QRgb(qint64 x, qint64 y)>& expected, const char* name) {
@@ -70,36 +78,53 @@ TEST(Canvas, FillsLeaveOutRightAndBottomAndLinesLeaveOutTheirEnd) {
                  [](qint64 x, qint64 y) { return x == y && x < 5 ? toRgb(kInk) : kWhite; }, "slanted line");
 }
 
-TEST(Canvas, TextIsInArialBoldPlacedByTheTopLeftOfItsBoxWithoutBackground) {
+// The bounding box of every pixel that is not `background`.
+QRect inkBox(const QImage& image, QRgb background) {
+    QRect ink;
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        const QPoint p(i % image.width(), i / image.width());
+        if (image.pixel(p) != background) ink |= QRect(p, QSize(1, 1));
+    }
+    return ink;
+}
+
+// Heights are character cells (ascent + descent), not em sizes. A digit of
+// Arial is about 0.64 of the cell tall and stands on the baseline at about
+// 0.81 of it; antialiasing may add one faint row above. An em-sized font
+// (the cell 12 % taller) puts the bottom row one to two rows lower.
+TEST(Canvas, TextCellIsTheGivenHeightAndItsBoxTopLeftIsThePoint) {
+    const struct {
+        int cell;
+        int inkTop, inkBottom;   // the rows "8" inks, below the text's top y
+    } cases[] = {{11, 1, 8}, {17, 2, 13}, {27, 5, 21}};
     const QRgb background = qRgb(10, 120, 10);
     const int x = 20, y = 30;
-    for (int height : {27, 17, 11}) {
-        const QFontInfo font(arialBold(height));
-        EXPECT_TRUE(font.bold() && font.pixelSize() == height &&
-                    (font.family() == "Arial" || font.family() == "Liberation Sans"))
-            << height << " px: " << font.family().toStdString();
-        for (const char* text : {"8", "12", "Mosarin", "12\n34"}) {
-            SCOPED_TRACE(::testing::Message() << text << " at " << height << " px");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(::testing::Message() << c.cell << " px cell");
+        const QFont font = arialBold(c.cell);
+        const QFontMetrics metrics(font);
+        EXPECT_EQ(metrics.ascent() + metrics.descent(), c.cell);
+        const QFontInfo info(font);
+        EXPECT_TRUE(info.bold() && (info.family() == "Arial" || info.family() == "Liberation Sans"))
+            << info.family().toStdString();
+        // "12\n34" stays one line, as tall as the single digit.
+        for (const char* text : {"8", "12\n34"}) {
             const QImage image = drawnOn(filled(240, 90, background), [&](Canvas& canvas) {
-                canvas.text(x, y, QString::fromLatin1(text), arialBold(height), kInk);
+                canvas.text(x, y, QString::fromLatin1(text), font, kInk);
             });
-            // Where the ink lies: text is antialiased, so only its place is exact.
-            QRect ink;
-            bool exactInkSeen = false;
-            for (int i = 0; i < image.width() * image.height(); ++i) {
-                const QPoint p(i % image.width(), i / image.width());
-                if (image.pixel(p) != background) ink |= QRect(p, QSize(1, 1));
-                exactInkSeen = exactInkSeen || image.pixel(p) == toRgb(kInk);
-            }
-            ASSERT_FALSE(ink.isEmpty()) << "no ink";
-            // The box's top holds the space above capitals and digits; one line only.
-            EXPECT_TRUE(ink.top() >= y && ink.top() <= y + height / 4 + 1 && ink.bottom() <= y + height)
-                << ink.top() << ".." << ink.bottom();
-            EXPECT_TRUE(ink.left() >= x - 1 && ink.left() <= x + 3) << ink.left();
-            EXPECT_EQ(image.pixel(x, y), background);
-            EXPECT_TRUE(height < 27 || exactInkSeen);
+            const QRect ink = inkBox(image, background);
+            EXPECT_EQ(ink.top() - y, c.inkTop) << text;
+            EXPECT_EQ(ink.bottom() - y, c.inkBottom) << text;
+            EXPECT_TRUE(ink.left() >= x && ink.left() <= x + 1) << text << ": " << ink.left();
         }
     }
+    // Text is drawn without background: only the glyphs change pixels, and
+    // large ones hold pixels of exactly the text colour.
+    const QImage big = drawnOn(filled(240, 90, background), [&](Canvas& canvas) {
+        canvas.text(x, y, QStringLiteral("Mosarin"), arialBold(27), kInk);
+    });
+    EXPECT_EQ(big.pixel(x, y), background);
+    EXPECT_TRUE(containsPixel(big, toRgb(kInk)));
 }
 
 TEST(Canvas, ImagesAreDrawnOpaqueUnscaledAndClippedWithTheKeyLeftOutExactly) {
