@@ -44,7 +44,6 @@ TFcpintura::TFcpintura(Platform& platform, QString programFolder, QWidget* paren
     buildControls();
     connectHandlers();
     runGuarded([this] { FormCreate(); });
-    Timer1->start();
 }
 
 void TFcpintura::showModal() { exec(); }
@@ -57,6 +56,9 @@ void TFcpintura::runGuarded(const std::function<void()>& handler) {
     // A handler shows what it changed; one that failed half-way may have
     // left the controls behind the state.
     if (!guarded(platform_, handler)) showState();
+    // Timer1 runs only while a frame is due, so an idle editor, shown or
+    // hidden, never wakes the program.
+    frameTimer_->settle();
 }
 
 void TFcpintura::showState() {

@@ -11,9 +11,11 @@
 #include <QString>
 #include <filesystem>
 #include <functional>
+#include <optional>
 
 #include "editor/editor_board.h"
 #include "editor/editor_state.h"
+#include "shell/frame_timer.h"
 #include "shell/modal_window.h"
 #include "shell/platform.h"
 
@@ -148,6 +150,7 @@ private:
     EditorState state_;
     EditorSurface surface_;
     bool tickRunning_ = false;
+    std::optional<FrameTimer> frameTimer_;   // made with Timer1
 };
 
 }  // namespace mosarin

@@ -101,6 +101,7 @@ void TFcpintura::buildControls() {
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimerInterval);
+    frameTimer_.emplace(*Timer1, [this] { return state_.redrawPending; });
 }
 
 void TFcpintura::buildCommandArea() {

@@ -9,6 +9,9 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QCoreApplication>
+#include <QTimer>
+#include <QTimerEvent>
 #include <gtest/gtest.h>
 
 #include "editor/editor_commands.h"
@@ -91,6 +94,31 @@ TEST(EditorWindow, CreationPutsPictureOneOnTheBoardAndTheFirstTickShowsIt) {
     EXPECT_FALSE(state.redrawPending || state.boardStale);
     EXPECT_EQ(rig.editor().Image1->frame().pixel(cellPoint(1, 1)), toRgb(numberedPicture(1).colors[colorPicture]));
     EXPECT_EQ(rig.editor().Image1->frame().pixel(cellPoint(2, 1)), toRgb(numberedPicture(1).colors[colorBack1]));
+}
+
+// Timer1 runs only while a frame is due: a tick through Qt's own timer event
+// (so that the window's guard runs) stops it when nothing more is due, and
+// every handler that asks for a frame starts it again.
+TEST(EditorWindow, TheTimerSleepsWhileNothingIsDue) {
+    EditorRig rig(numberedPictures(2));
+    TFcpintura& e = rig.editor();
+    const auto tick = [&] {
+        QTimerEvent event(e.Timer1->timerId());
+        QCoreApplication::sendEvent(e.Timer1, &event);
+    };
+    e.Timer1->start();
+    tick();
+    EXPECT_FALSE(e.Timer1->isActive()) << "the first frame drawn, nothing is due";
+    e.Button12->click();                          // "Hide" asks for a frame
+    EXPECT_TRUE(e.Timer1->isActive());
+    tick();
+    EXPECT_FALSE(e.Timer1->isActive());
+    e.Button15->click();                          // "Resize" draws nothing yet
+    EXPECT_FALSE(e.Timer1->isActive());
+    e.Image1->onMove(cellPoint(2, 2).x(), cellPoint(2, 2).y());
+    EXPECT_TRUE(e.Timer1->isActive());
+    tick();
+    EXPECT_FALSE(e.Timer1->isActive());
 }
 
 TEST(EditorSelectPanel, EditListsThePicturesAndLoadShowsTheChosenOneDroppingPaint) {
