@@ -1,7 +1,6 @@
 // The editor window's controls, at their places, and the wiring of their
 // handlers.
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include <QTimer>
 
 #include "editor/tfcpintura.h"
+#include "shell/controls_font.h"
 #include "shell/image_view.h"
 #include "shell/wrap_button.h"
 
@@ -19,12 +19,6 @@ namespace {
 
 constexpr int kTimerInterval = 80;   // milliseconds: at most 12 frames a second
 
-QFont controlsFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 // In a dialog every button would otherwise answer Return: typing a size and
 // pressing Return must not run "<<<".
@@ -106,8 +100,8 @@ void TFcpintura::buildControls() {
 
 void TFcpintura::buildCommandArea() {
     GroupBox3 = addGroup(this, "", {8, 475, 625, 78});
-    Button2 = addButton(GroupBox3, "<<<", {8, 21, 25, 25});
-    Button18 = addButton(GroupBox3, ">>>", {32, 21, 25, 25});
+    Button2 = addButton<WrapButton>(GroupBox3, "<<<", {8, 21, 25, 25});
+    Button18 = addButton<WrapButton>(GroupBox3, ">>>", {32, 21, 25, 25});
     Button3 = addButton(GroupBox3, "Edit", {8, 45, 49, 25});
     Button1 = addButton(GroupBox3, "New", {56, 21, 49, 25});
     Button13 = addButton(GroupBox3, "Clear", {56, 45, 49, 25});

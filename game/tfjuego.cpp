@@ -1,7 +1,6 @@
 #include "game/tfjuego.h"
 
 #include <QComboBox>
-#include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
@@ -15,6 +14,7 @@
 #include "shell/wrap_button.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
+#include "shell/controls_font.h"
 #include "shell/image_view.h"
 
 namespace mosarin {
@@ -49,12 +49,6 @@ std::optional<MouseButton> gameButton(Qt::MouseButton button) {
     }
 }
 
-QFont controlsFont() {
-    QFont font = QFontDatabase::systemFont(QFontDatabase::GeneralFont);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
-    return font;
-}
 
 
 }  // namespace

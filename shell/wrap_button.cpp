@@ -35,6 +35,12 @@ void WrapButton::paintEvent(QPaintEvent*) {
     painter.drawControl(QStyle::CE_PushButton, option);
 
     QRect area = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
+    // The style keeps a margin inside the frame that a tiny button ("<<<" in
+    // 25 pixels) cannot spare: a caption that would not fit there may use
+    // the whole button within its frame rather than spill over its edges.
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, this);
+    if (!caption.contains(QLatin1Char(' ')) && fontMetrics().horizontalAdvance(caption) > area.width())
+        area = rect().adjusted(frame, frame, -frame, -frame);
     if (isDown()) {
         area.translate(style()->pixelMetric(QStyle::PM_ButtonShiftHorizontal, &option, this),
                        style()->pixelMetric(QStyle::PM_ButtonShiftVertical, &option, this));

@@ -1,6 +1,8 @@
 #pragma once
 // A push button whose caption breaks between words when it does not fit on
-// one line. text() stays the caption as given; only the painting wraps.
+// one line, and whose one-word caption may use the whole button when the
+// style's margins leave it too little room. text() stays the caption as
+// given; only the painting differs.
 
 #include <QFontMetrics>
 #include <QPushButton>

@@ -96,6 +96,17 @@ TEST(EditorWindow, CreationPutsPictureOneOnTheBoardAndTheFirstTickShowsIt) {
     EXPECT_EQ(rig.editor().Image1->frame().pixel(cellPoint(2, 1)), toRgb(numberedPicture(1).colors[colorBack1]));
 }
 
+// The layout's buttons are small ("<<<" in 25 pixels): with the controls'
+// font every one-word caption fits within its button's frame.
+TEST(EditorWindow, EveryOneWordCaptionFitsItsButton) {
+    EditorRig rig(numberedPictures(1));
+    for (const QPushButton* button : rig.editor().findChildren<QPushButton*>()) {
+        const QString caption = button->text();
+        if (caption.contains(QLatin1Char(' '))) continue;
+        EXPECT_LE(button->fontMetrics().horizontalAdvance(caption), button->width() - 2) << caption.toStdString();
+    }
+}
+
 // Timer1 runs only while a frame is due: a tick through Qt's own timer event
 // (so that the window's guard runs) stops it when nothing more is due, and
 // every handler that asks for a frame starts it again.
