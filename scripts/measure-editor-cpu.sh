@@ -1,97 +1,72 @@
 #!/usr/bin/env bash
-# CPU use of the real program while painting in the Pictures Editor, on a
-# virtual X server: opens the editor with "Edit Pictures", then drags across
-# the board with the button held for a few seconds, and reports the process's
-# CPU time per second of wall time, idle in the editor and while painting.
+# CPU use and wake-ups of the real program in the Pictures Editor, on a
+# virtual X server: opens the editor with "Edit Pictures", leaves it idle,
+# then drags across the board with the button held for a few seconds, then
+# leaves it idle again. Reports the process's CPU time and voluntary context
+# switches (wake-ups, all threads) per second of wall time.
 #
-#   measure-editor-cpu.sh path/to/mosarin [display-number]
+#   measure-editor-cpu.sh path/to/mosarin [seconds per phase, default 5]
 #
-# Runs in a program folder of its own, so no library is touched.
+# Runs in a program folder of its own (the end-to-end tests' harness), so no
+# library is touched. MOSARIN_CPU_SHOT=file.png keeps a picture of the editor
+# after painting.
 set -euo pipefail
 
-exe=${1:?usage: measure-editor-cpu.sh path/to/mosarin [display-number]}
-display=:${2:-57}
-build=$(cd "$(dirname "$exe")" && pwd)
-work=$(mktemp -d "${TMPDIR:-/tmp}/mosarin-cpu.XXXXXX")
-xvfb_pid="" app_pid=""
-cleanup() {
-  [[ -n "$app_pid" ]] && kill "$app_pid" 2>/dev/null
-  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
-  wait 2>/dev/null
-  rm -rf "$work"
-}
-trap cleanup EXIT
+exe=${1:?usage: measure-editor-cpu.sh path/to/mosarin [seconds]}
+seconds=${2:-5}
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 
-mkdir -p "$work/files" "$work/images"
-cp "$exe" "$work/mosarin"
-cp "$build"/images/* "$work/images/"
 # One empty 40 x 30 picture, so the sweep crosses the whole board.
 printf '%s%s%s%s%sPF%s\r\n' 14514039 15658734 13421772 02270137 01382444 "$(printf '@%.0s' $(seq 1 240))" \
   > "$work/files/pictures.txt"
-
-Xvfb "$display" -screen 0 1280x1024x24 >/dev/null 2>&1 &
-xvfb_pid=$!
+start_display
+start_game
+click 1 737 307                                   # "Edit Pictures"
+find_window "Pictures Editor" 600 500
 sleep 1
-export DISPLAY=$display
-"$work/mosarin" >/dev/null 2>&1 &
-app_pid=$!
 
-wait_window() {  # NAME: prints the window id once it is mapped
-  for _ in $(seq 1 100); do
-    if id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1) && [[ -n "$id" ]]; then
-      echo "$id"; return 0
-    fi
-    sleep 0.1
-  done
-  echo "no window $1" >&2; return 1
-}
-ticks() {  # utime + stime of the program, in clock ticks
-  awk '{print $14 + $15}' "/proc/$app_pid/stat"
-}
+ticks() { awk '{print $14 + $15}' "/proc/$game_pid/stat"; }   # utime + stime
+switches() { cat /proc/"$game_pid"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
 hz=$(getconf CLK_TCK)
 
-game=$(wait_window Mosarin)
-xdotool mousemove --window "$game" 737 307 click 1   # "Edit Pictures"
-editor=$(wait_window "Pictures Editor")
-sleep 1
-
-measure() {  # LABEL SECONDS COMMAND...: CPU ms per wall second while COMMAND runs
-  local label=$1 seconds=$2; shift 2
-  local before after start end
-  before=$(ticks); start=$(date +%s.%N)
+measure() {  # LABEL COMMAND...: CPU and wake-ups per wall second while COMMAND runs
+  local label=$1; shift
+  local cpu0 wake0 start cpu1 wake1 end
+  cpu0=$(ticks); wake0=$(switches); start=$(date +%s.%N)
   "$@"
-  end=$(date +%s.%N); after=$(ticks)
-  awk -v l="$label" -v t=$((after - before)) -v hz="$hz" -v s="$start" -v e="$end" \
-    'BEGIN { w = e - s; printf "%s: %.1f ms CPU per second (%.0f ms CPU in %.2f s)\n", l, 1000 * t / hz / w, 1000 * t / hz, w }'
+  end=$(date +%s.%N); cpu1=$(ticks); wake1=$(switches)
+  awk -v l="$label" -v t=$((cpu1 - cpu0)) -v w=$((wake1 - wake0)) -v hz="$hz" -v s="$start" -v e="$end" \
+    'BEGIN { d = e - s; printf "%-34s %6.1f ms CPU per second, %6.1f wake-ups per second (%.2f s)\n", l, 1000 * t / hz / d, w / d, d }'
 }
 
-idle() { sleep 5; }
+idle() { sleep "$seconds"; }
 moves=0
-paint() {  # press on cell (1, 1), then sweep the board for about 5 seconds
-  xdotool mousemove --window "$editor" 27 27
+paint() {  # press on cell (1, 1), then sweep the board
+  xdotool mousemove --sync $((left + 27)) $((top + 27))
   sleep 0.2
   xdotool mousedown 1
   sleep 0.2
-  local end=$((SECONDS + 5))
+  local end=$((SECONDS + seconds))
   while (( SECONDS < end )); do
     for x in $(seq 27 6 612); do   # there on a steep zigzag, back on a gentler one
-      xdotool mousemove --window "$editor" "$x" $((27 + (x * 7) % 440))
+      xdotool mousemove $((left + x)) $((top + 27 + (x * 7) % 440))
       moves=$((moves + 1))
     done
     for x in $(seq 612 -6 27); do
-      xdotool mousemove --window "$editor" "$x" $((27 + (x * 2) % 440))
+      xdotool mousemove $((left + x)) $((top + 27 + (x * 2) % 440))
       moves=$((moves + 1))
     done
   done
   xdotool mouseup 1
 }
 
-measure "idle in the editor" 5 idle
-measure "painting (drag across the board)" 5 paint
+measure "idle in the editor" idle
+measure "painting (drag across the board)" paint
 echo "pointer moves sent while painting: $moves"
-if [[ -n "${MOSARIN_CPU_SHOT:-}" ]]; then  # a PNG of the screen after painting
+if [[ -n "${MOSARIN_CPU_SHOT:-}" ]]; then
   sleep 0.3
-  xwd -id "$editor" -silent > "$work/shot.xwd"
-  python3 "$(dirname "$0")/../tests/e2e/xwd_image.py" png "$work/shot.xwd" "$MOSARIN_CPU_SHOT"
+  screenshot shot
+  python3 "$here/xwd_image.py" png "$work/shot.xwd" "$MOSARIN_CPU_SHOT"
 fi
-measure "idle again" 5 idle
+measure "idle again" idle
+still_running
