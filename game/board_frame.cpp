@@ -89,11 +89,11 @@ void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform)
         for (int row = 1; row <= height; ++row) {
             if (state.playGrid.at(column, row) != cellFilled) continue;
             const CellOrigin at = cellOrigin(state, column, row);
-            fillBlock(frame, at.x + 1, at.y + 1, at.x + 14, at.y + 14, black);
             const int red = platform.randomBelow(255);
             const int green = platform.randomBelow(255);
             const int blue = platform.randomBelow(255);
-            fillSquare(frame, at, qRgb(red, green, blue));
+            // The 13 x 13 black square with the 11 x 11 colour inside it.
+            fillRingedSquare(frame, at.x + 1, at.y + 1, 13, black, qRgb(red, green, blue));
         }
     }
 }
