@@ -13,13 +13,13 @@
 # /proc/PID/task/*/status (a thread that sleeps in poll and is woken counts
 # one). CPU comes from perf's task-clock when perf can watch the process,
 # else from utime + stime in /proc/PID/stat. The X server's own CPU is
-# reported beside it. Needs Xvfb and xdotool.
+# reported beside it. Needs Xvfb, xdotool, xwd and python3.
 set -euo pipefail
 
 exe=${1:?usage: measure-real.sh path/to/mosarin [seconds]}
 seconds=${2:-10}
 build=$(cd "$(dirname "$exe")" && pwd)
-for tool in Xvfb xdotool; do
+for tool in Xvfb xdotool xwd python3; do
   command -v "$tool" >/dev/null || { echo "$tool is not installed" >&2; exit 1; }
 done
 

@@ -31,7 +31,7 @@ void ImageView::showFrame(const QImage& frame, const QRect& changed) {
 void ImageView::setFrame(const QImage& frame) {
     const QRect changed = changedArea(copy_, frame);
     if (changed.isEmpty() && shown_ == &copy_) return;
-    if (changed.size() != frame.size() || !copy_.isDetached()) {
+    if (copy_.size() != frame.size() || copy_.format() != frame.format() || !copy_.isDetached()) {
         // A first frame, a new size or format: a copy of its own.
         copy_ = frame.copy();
     } else {
