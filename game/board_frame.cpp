@@ -18,12 +18,28 @@ CellOrigin cellOrigin(const GameState& state, int column, int row) {
     return {state.boardLeft + kCellPitch * (column - 1), state.boardTop + kCellPitch * (row - 1)};
 }
 
+// The board with its outer grid lines: every cell's square, dot and frame.
+QRect boardArea(const GameState& state) {
+    return QRect(state.boardLeft, state.boardTop, kCellPitch * state.width() + 1, kCellPitch * state.height() + 1);
+}
+
+// Generous bounds of a line's clue numbers: a row's stand left of the board
+// within the row's height; a column's, started 5 pixels into the column,
+// may spill into the next column's space, and stack up to the top edge.
+QRect rowClueArea(const GameState& state, int row) {
+    return QRect(0, state.boardTop + kCellPitch * (row - 1) - 1, state.boardLeft + 1, kCellPitch + 2);
+}
+QRect columnClueArea(const GameState& state, int column) {
+    return QRect(state.boardLeft + kCellPitch * (column - 1), 0, 2 * kCellPitch + 1, state.boardTop + 1);
+}
+
 // Squares inside the grid lines: the 11 x 11 fill leaves a 1-pixel ring of
 // the board colour; the dot of a marked cell is 4 x 4 in its middle.
 void fillSquare(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x + 2, at.y + 2, at.x + 13, at.y + 13, pixel); }
 void fillDot(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x + 6, at.y + 6, at.x + 10, at.y + 10, pixel); }
 
-void drawCells(const GameState& state, QImage& frame) {
+// Returns the board, where every square and dot lies.
+QRect drawCells(const GameState& state, QImage& frame) {
     const QRgb picture = toRgb(state.colors[colorPicture]);
     const QRgb highlight = toRgb(state.colors[colorBack2]);
     const int width = state.width(), height = state.height();
@@ -40,18 +56,28 @@ void drawCells(const GameState& state, QImage& frame) {
             if (value == cellMarked) fillDot(frame, at, picture);
         }
     }
+    return boardArea(state);
 }
 
 // Only a line of the picture on show has a clue of this puzzle: the hover
 // fields outlive a game, and a larger picture's texts stay behind in the
 // lines beyond the current size.
-void drawHoveredClues(const GameState& state, QImage& frame) {
+// Returns the area drawn on.
+QRect drawHoveredClues(const GameState& state, QImage& frame) {
     const bool rowInside = state.hoverRow >= 0 && state.hoverRow + 1 <= state.height();
     const bool columnInside = state.hoverColumn >= 0 && state.hoverColumn + 1 <= state.width();
-    if (!rowInside && !columnInside) return;
+    if (!rowInside && !columnInside) return QRect();
     Canvas canvas(frame);
-    if (rowInside) drawRowClue(canvas, state, state.hoverRow + 1, kHoveredClueColor);
-    if (columnInside) drawColumnClue(canvas, state, state.hoverColumn + 1, kHoveredClueColor);
+    QRect drawn;
+    if (rowInside) {
+        drawRowClue(canvas, state, state.hoverRow + 1, kHoveredClueColor);
+        drawn |= rowClueArea(state, state.hoverRow + 1);
+    }
+    if (columnInside) {
+        drawColumnClue(canvas, state, state.hoverColumn + 1, kHoveredClueColor);
+        drawn |= columnClueArea(state, state.hoverColumn + 1);
+    }
+    return drawn;
 }
 
 // Each filled cell in a black frame around a colour drawn anew every frame,
@@ -63,11 +89,11 @@ void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform)
         for (int row = 1; row <= height; ++row) {
             if (state.playGrid.at(column, row) != cellFilled) continue;
             const CellOrigin at = cellOrigin(state, column, row);
-            fillBlock(frame, at.x + 1, at.y + 1, at.x + 14, at.y + 14, black);
             const int red = platform.randomBelow(255);
             const int green = platform.randomBelow(255);
             const int blue = platform.randomBelow(255);
-            fillSquare(frame, at, qRgb(red, green, blue));
+            // The 13 x 13 black square with the 11 x 11 colour inside it.
+            fillRingedSquare(frame, at.x + 1, at.y + 1, 13, black, qRgb(red, green, blue));
         }
     }
 }
@@ -77,38 +103,67 @@ bool coversFrame(const QImage& image, const QImage& frame) {
     return !frame.isNull() && image.width() >= frame.width() && image.height() >= frame.height();
 }
 
-void drawEndScreen(GameState& state, const GameAssets& assets, QImage& frame, Platform& platform) {
+// Returns the area that may differ from the frame before.
+QRect drawEndScreen(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
+    QImage& frame = surface.frameImage;
+    const QRect endArea(QPoint(state.boardLeft - 2, state.boardTop - 2), assets.endImage.size());
+    const QRect overlayArea(QPoint(200, 260), assets.endOverlay.size());
+    const QRect cellsArea = boardArea(state);
+    const bool covers = coversFrame(assets.backImage, frame);
+    QRect changed = cellsArea | overlayArea;
     {
         Canvas canvas(frame);
-        canvas.drawImage(0, 0, assets.backImage);
-        canvas.drawImage(state.boardLeft - 2, state.boardTop - 2, assets.endImage);
+        if (covers && surface.showsEndScreen) {
+            // The last frame was an end screen too, and all of it outside
+            // the cells and the overlay is already what this one would draw
+            // there: only those two parts are laid again from the bottom up.
+            for (const QRect& part : {cellsArea, overlayArea}) {
+                for (const QRect& bare : QRegion(part) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
+                canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, part);
+            }
+        } else {
+            canvas.drawImage(0, 0, assets.backImage);
+            canvas.drawImage(endArea.x(), endArea.y(), assets.endImage);
+            changed |= QRect(QPoint(0, 0), assets.backImage.size()) | endArea;
+        }
     }
     drawFestiveCells(state, frame, platform);
     // The overlay is on for three frames of every nine.
     state.blinkCount += 1;
     if (state.blinkCount < 4) {
         Canvas canvas(frame);
-        canvas.drawImageKeyed(200, 260, assets.endOverlay, assets.overlayKey);
+        canvas.drawImageKeyed(overlayArea.x(), overlayArea.y(), assets.endOverlay, assets.overlayKey);
     }
     if (state.blinkCount > 8) state.blinkCount = 0;
+    surface.showsEndScreen = covers;
+    surface.drawnOver |= changed;
+    return changed;
 }
 
 }  // namespace
 
-void armatablero(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
+QRect armatablero(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
     // A frame asked for before any static layer was built still gets one,
     // rather than copying nothing and drawing on an empty image.
-    if (surface.boardImage.isNull()) tablero(state, assets, surface);
+    if (surface.boardImage.isNull()) {
+        tablero(state, assets, surface);
+        surface.drawnOver = surface.frameImage.rect();
+    }
     // The check reads only the grids, so it may come first: a finished
     // picture's end screen starts with the background over the whole frame,
     // and the board beneath it need not be drawn 25 times a second.
     const bool finished = completionCheck(state);
+    QRect changed;
     if (!finished || !coversFrame(assets.backImage, surface.frameImage)) {
+        // The static layer copied in again takes back what the last frame drew.
         copyPixels(surface.frameImage, surface.boardImage);
-        drawCells(state, surface.frameImage);
-        drawHoveredClues(state, surface.frameImage);
+        changed = surface.drawnOver;
+        surface.showsEndScreen = false;
+        surface.drawnOver = drawCells(state, surface.frameImage) | drawHoveredClues(state, surface.frameImage);
+        changed |= surface.drawnOver;
     }
-    if (finished) drawEndScreen(state, assets, surface.frameImage, platform);
+    if (finished) changed |= drawEndScreen(state, assets, surface, platform);
+    return changed & surface.frameImage.rect();
 }
 
 }  // namespace mosarin

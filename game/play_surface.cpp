@@ -15,7 +15,7 @@ namespace {
 constexpr Color kStartTextColor = 0x7D8373u;
 
 void ensureFrame(PlaySurface& surface) {
-    if (surface.frameImage.isNull()) surface.frameImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    if (surface.frameImage.isNull()) newFrame(surface);
 }
 
 void drawStartScreen(const GameAssets& assets, QImage& frame) {
@@ -44,6 +44,12 @@ void drawGrid(Canvas& canvas, const GameState& state) {
 
 }  // namespace
 
+void newFrame(PlaySurface& surface) {
+    surface.frameImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    surface.drawnOver = surface.frameImage.rect();
+    surface.showsEndScreen = false;
+}
+
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface) {
     surface.boardImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
     Canvas canvas(surface.boardImage);
@@ -56,19 +62,26 @@ void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surf
     for (int column = 1; column <= w; ++column) drawColumnClue(canvas, state, column, kClueColor);
 }
 
-void mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
+QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
     state.redrawPending = false;
     ensureFrame(surface);
     if (!state.boardShown) {
         drawStartScreen(assets, surface.frameImage);
-        return;
+        surface.drawnOver = surface.frameImage.rect();
+        surface.showsEndScreen = false;
+        return surface.frameImage.rect();
     }
+    QRect changed;
     if (state.boardStale) {
         tablero(state, assets, surface);
         copyPixels(surface.frameImage, surface.boardImage);
+        surface.drawnOver = QRect();
+        surface.showsEndScreen = false;
+        changed = surface.frameImage.rect();
     }
-    if (state.puzzleActive) armatablero(state, assets, surface, platform);
+    if (state.puzzleActive) changed |= armatablero(state, assets, surface, platform);
     state.boardStale = false;
+    return changed & surface.frameImage.rect();
 }
 
 }  // namespace mosarin

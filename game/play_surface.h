@@ -18,18 +18,33 @@ extern const char* const kContactLine2;
 struct PlaySurface {
     QImage frameImage;   // 780 x 555, composed every frame
     QImage boardImage;   // 780 x 555, the static layer
+    // Where frameImage may differ from boardImage: the part the last frame
+    // drew over the static layer. Copying the static layer in again changes
+    // only that part of what is on show.
+    QRect drawnOver;
+    // frameImage holds an end screen drawn over a background that covers it
+    // whole: the next end screen then changes only the board's part.
+    bool showsEndScreen = false;
 };
+
+// Gives the surface a new frame of the surface's size in the window's
+// background colour, which shows nothing of the static layer yet.
+void newFrame(PlaySurface& surface);
 
 // Rebuilds boardImage: background, board fill, grid lines, all clues.
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface);
 
 // Copies boardImage into frameImage and draws highlight, marks, the hovered
 // line's clues; runs the completion check and, when solved, the end screen
-// (random colours from `platform`, blinking overlay).
-void armatablero(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform);
+// (random colours from `platform`, blinking overlay). Returns the part of
+// frameImage that may now differ from the frame before.
+QRect armatablero(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform);
 
 // Composes one frame into frameImage: the start screen, or the board.
 // redrawPending := false; boardStale := false after a board frame.
-void mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform);
+// Returns the part of frameImage that may differ from the frame composed
+// before (every pixel outside it is unchanged), so that only that part need
+// be shown again.
+QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform);
 
 }  // namespace mosarin

@@ -154,7 +154,7 @@ void Tfjuego::FormCreate() {
     state_.playGrid.clear();
     state_.library.clear();
     placeOnScreen();
-    surface_.frameImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    newFrame(surface_);
     // Each failed asset is reported on its own and left undrawn; the picture
     // list must still be read so the game stays playable.
     assets_ = loadGameAssets(programFolder_, platform_);
@@ -209,8 +209,8 @@ void Tfjuego::Button5Click() {
 
 void Tfjuego::Timer1Timer() {
     if (!state_.frameDue()) return;
-    mostrar(state_, assets_, surface_, platform_);
-    Image1->setFrame(surface_.frameImage);
+    const QRect changed = mostrar(state_, assets_, surface_, platform_);
+    Image1->showFrame(surface_.frameImage, changed);
 }
 
 void Tfjuego::posiciona(MouseButton button, int x, int y) { mosarin::posiciona(state_, button, x, y); }

@@ -94,7 +94,7 @@ private:
     QString programFolder_;
     ModalWindow* editor_ = nullptr;
     GameState state_;
-    PlaySurface surface_;
+    PlaySurface surface_;   // Image1 paints straight from its frameImage, which lives as long as the window
     GameAssets assets_;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
     bool tickRunning_ = false;

@@ -182,6 +182,13 @@ void Canvas::drawImage(int x, int y, const QImage& image) {
     painter_.drawImage(QPoint(x, y), opaque(image));
 }
 
+void Canvas::drawImage(int x, int y, const QImage& image, const QRect& area) {
+    if (!painter_.isActive() || image.isNull()) return;
+    const QRect drawn = QRect(QPoint(x, y), image.size()) & area;
+    if (drawn.isEmpty()) return;
+    painter_.drawImage(drawn.topLeft(), opaque(image), drawn.translated(-x, -y));
+}
+
 void Canvas::drawImageKeyed(int x, int y, const QImage& image, QRgb transparent) {
     if (!painter_.isActive() || image.isNull()) return;
     const QImage source = opaque(image);

@@ -42,6 +42,8 @@ public:
     void text(int x, int y, const QString& text, const QFont& font, Color color);
     // Opaque and unscaled; a null image draws nothing.
     void drawImage(int x, int y, const QImage& image);
+    // Only the part of that drawing which falls inside `area` of the target.
+    void drawImage(int x, int y, const QImage& image, const QRect& area);
     // Every pixel exactly equal to `transparent` is left out; a null image draws nothing.
     void drawImageKeyed(int x, int y, const QImage& image, QRgb transparent);
     // Copies `source` stretched into `target` (both in pixels, right and bottom exclusive).

@@ -17,31 +17,45 @@ ImageView::ImageView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
+void ImageView::showFrame(const QImage& frame, const QRect& changed) {
+    if (&frame != shown_ || frame.size() != shownSize_) {
+        update(QRect(QPoint(0, 0), shownSize_) | frame.rect());
+    } else {
+        const QRect area = changed & frame.rect();
+        if (!area.isEmpty()) update(area);
+    }
+    shown_ = &frame;
+    shownSize_ = frame.size();
+}
+
 void ImageView::setFrame(const QImage& frame) {
-    const QRect changed = changedArea(frame_, frame);
-    if (changed.isEmpty()) return;
-    if (changed.size() != frame.size() || !frame_.isDetached()) {
+    const QRect changed = changedArea(copy_, frame);
+    if (changed.isEmpty() && shown_ == &copy_) return;
+    if (copy_.size() != frame.size() || copy_.format() != frame.format() || !copy_.isDetached()) {
         // A first frame, a new size or format: a copy of its own.
-        frame_ = frame.copy();
+        copy_ = frame.copy();
     } else {
         const qsizetype rowBytes = qsizetype(changed.width()) * 4;   // changedArea compares 32-bit frames only
         for (int y = changed.top(); y <= changed.bottom(); ++y) {
-            std::memcpy(frame_.scanLine(y) + qsizetype(changed.left()) * 4,
+            std::memcpy(copy_.scanLine(y) + qsizetype(changed.left()) * 4,
                         frame.constScanLine(y) + qsizetype(changed.left()) * 4, size_t(rowBytes));
         }
     }
-    update(changed);
+    showFrame(copy_, changed);
 }
 
 void ImageView::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     const QRect area = event->rect();
+    const QImage& shown = frame();
     // Beyond the frame (or before the first one) the control shows the
     // window's own background, as it would without a frame.
-    const QRegion uncovered = QRegion(area) - QRegion(frame_.rect());
+    const QRegion uncovered = QRegion(area) - QRegion(shown.rect());
     for (const QRect& part : uncovered) painter.fillRect(part, palette().window());
-    const QRect shown = area & frame_.rect();
-    if (!shown.isEmpty()) painter.drawImage(shown.topLeft(), frame_, shown);
+    const QRect drawn = area & shown.rect();
+    // A plain copy: the frame is opaque, so nothing beneath it need be read.
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    if (!drawn.isEmpty()) painter.drawImage(drawn.topLeft(), shown, drawn);
 }
 
 void ImageView::mousePressEvent(QMouseEvent* event) {

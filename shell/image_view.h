@@ -15,14 +15,22 @@ class ImageView final : public QWidget {
 public:
     explicit ImageView(QWidget* parent = nullptr);
 
-    // Shows `frame` at the next paint. Only the part that differs from the
-    // frame shown before is taken over into the control's own copy and
-    // repainted: the controls lying over the rest of the surface are left
-    // alone, and the caller's image stays unshared, so composing the next
-    // frame into it costs no fresh allocation.
+    // Shows `frame`, which stays the caller's: the control paints straight
+    // from it, with no copy of its own, so a paint always shows the frame
+    // as it stands. `changed` holds every pixel that differs from the frame
+    // shown before (the composer knows what it drew); only that part is
+    // repainted, and the controls lying over the rest of the surface are
+    // left alone. Another image, or a new size, is repainted whole.
+    // Precondition: `frame` outlives the control, or another frame is
+    // shown in its place first.
+    void showFrame(const QImage& frame, const QRect& changed);
+    // Shows a copy of `frame`, for a caller that does not say what changed:
+    // only the part that differs from the frame shown before is copied and
+    // repainted, and the caller's image stays unshared, so composing the
+    // next frame into it costs no fresh allocation.
     void setFrame(const QImage& frame);
-    // The frame on show.
-    const QImage& frame() const { return frame_; }
+    // The frame on show (a null image before the first one).
+    const QImage& frame() const { return shown_ != nullptr ? *shown_ : copy_; }
 
     // Called with the pressed button and the point in the control's pixels.
     std::function<void(Qt::MouseButton, int, int)> onPress;
@@ -38,7 +46,9 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    QImage frame_;
+    const QImage* shown_ = nullptr;   // the frame painted from
+    QSize shownSize_;                 // its size when it was last shown
+    QImage copy_;                     // what setFrame shows
 };
 
 // A window that treats presses on itself as presses on its surface gets, as

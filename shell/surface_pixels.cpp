@@ -43,4 +43,17 @@ void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pix
     }
 }
 
+void fillRingedSquare(QImage& image, int left, int top, int size, QRgb ring, QRgb inner) {
+    const int right = left + size, bottom = top + size;
+    if (size <= 2) {
+        fillBlock(image, left, top, right, bottom, ring);
+        return;
+    }
+    fillBlock(image, left, top, right, top + 1, ring);
+    fillBlock(image, left, bottom - 1, right, bottom, ring);
+    fillBlock(image, left, top + 1, left + 1, bottom - 1, ring);
+    fillBlock(image, right - 1, top + 1, right, bottom - 1, ring);
+    fillBlock(image, left + 1, top + 1, right - 1, bottom - 1, inner);
+}
+
 }  // namespace mosarin

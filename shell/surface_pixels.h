@@ -15,4 +15,9 @@ void copyPixels(QImage& target, const QImage& source);
 // image. Precondition: a 32-bit image (RGB32 or ARGB32); others are left alone.
 void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pixel);
 
+// A size x size square at (left, top): a 1-pixel ring of `ring` around a
+// solid middle of `inner`, each pixel written once. Clipped to the image;
+// the same preconditions as fillBlock.
+void fillRingedSquare(QImage& image, int left, int top, int size, QRgb ring, QRgb inner);
+
 }  // namespace mosarin

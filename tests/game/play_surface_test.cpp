@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
 
 #include "game/clue_layout.h"
 #include "game/play_surface.h"
@@ -285,6 +286,56 @@ TEST(EndScreen, FilledCellsInRandomColoursOverTheEndImageAndABlinkingOverlay) {
     ASSERT_TRUE(bare.state.solved);
     EXPECT_TRUE(containsPixel(uncovered, QRect(100, 120, 28, 14), kTextPixel));
     EXPECT_EQ(uncovered.pixel(128, 118), kEndPixel);
+}
+
+// Every pixel that differs from the frame before lies inside the area a
+// frame reports, through a start screen, the board, hover moves, a cell
+// filled and a whole blink cycle of the end screen. The end screen drawn
+// over the last one (only the board's part laid again) is pixel for pixel
+// the one drawn from scratch; the test overlay lies outside the end image
+// and the board reaches past it, so the background is laid again there.
+TEST(Mostrar, ReportsEveryPixelItChangedAndRedrawsTheEndScreenExactly) {
+    Scene scene({"##.", "###"});
+    Scene scratch({"##.", "###"});
+    setPlayCells(scene.state, {"##.", "##."});
+    scene.state.boardShown = false;
+    const struct {
+        const char* name;
+        std::function<void(GameState&)> step;
+    } steps[] = {
+        {"start screen", [](GameState&) {}},
+        {"board", [](GameState& s) { s.boardShown = true; s.boardStale = true; }},
+        {"hover 1, 1", [](GameState& s) { s.hoverColumn = s.hoverRow = 0; }},
+        {"hover 3, 2", [](GameState& s) { s.hoverColumn = 2; s.hoverRow = 1; }},
+        {"hover off", [](GameState& s) { s.hoverColumn = s.hoverRow = -1; }},
+        {"last cell filled", [](GameState& s) { s.playGrid.at(3, 2) = cellFilled; }},
+    };
+    QImage before = scene.frame().copy();
+    for (int i = 0; i < int(std::size(steps)) + 10; ++i) {
+        const bool ending = i >= int(std::size(steps));
+        SCOPED_TRACE(ending ? "end screen frame" : steps[i].name);
+        if (!ending) steps[i].step(scene.state);
+        // Fifteen values: three for each of the five filled cells.
+        scene.platform.randomValues.clear();
+        for (int value = 0; value < 15; ++value) scene.platform.randomValues.push_back(37 * i + value);
+        const QRect changed = mostrar(scene.state, scene.assets, scene.surface, scene.platform);
+        const QImage& frame = scene.surface.frameImage;
+        ASSERT_EQ(frame.size(), before.size());
+        for (int y = 0; y < frame.height(); ++y) {
+            for (int x = 0; x < frame.width(); ++x) {
+                if (!changed.contains(x, y)) ASSERT_EQ(frame.pixel(x, y), before.pixel(x, y)) << x << ", " << y;
+            }
+        }
+        before = frame.copy();
+        if (!ending) continue;
+        ASSERT_TRUE(scene.state.solved);
+        // The same frame from scratch: the same state, the same colours.
+        scratch.state = scene.state;
+        scratch.state.blinkCount = (scene.state.blinkCount + 8) % 9;
+        scratch.surface.showsEndScreen = false;
+        for (int value = 0; value < 15; ++value) scratch.platform.randomValues.push_back(37 * i + value);
+        EXPECT_EQ(scratch.frame(), frame) << "blink " << scene.state.blinkCount;
+    }
 }
 
 }  // namespace

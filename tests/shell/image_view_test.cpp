@@ -102,6 +102,41 @@ TEST(ImageView, RepaintsOnlyTheChangedPartAndLeavesControlsOverTheRestAlone) {
     EXPECT_EQ(viewPaints.paints, 0);
 }
 
+// Told what changed, the control repaints exactly that, straight from the
+// caller's frame as it stands; another image is repainted whole.
+TEST(ImageView, ShowsTheCallersFrameRepaintingExactlyTheAreaItIsTold) {
+    QWidget window;
+    window.resize(200, 100);
+    auto* view = new ImageView(&window);
+    view->setGeometry(0, 0, 200, 100);
+    PaintCounter paints;
+    view->installEventFilter(&paints);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    QImage frame = frameOf(200, 100, qRgb(20, 40, 60));
+    view->showFrame(frame, QRect());
+    QApplication::processEvents();
+    EXPECT_EQ(paints.painted, QRegion(0, 0, 200, 100)) << "a first frame is painted whole";
+
+    paints.reset();
+    for (int y = 30; y < 60; ++y) {
+        for (int x = 10; x < 70; ++x) frame.setPixel(x, y, qRgb(x, y, 200));
+    }
+    view->showFrame(frame, QRect(10, 30, 60, 30));
+    QApplication::processEvents();
+    EXPECT_EQ(paints.painted, QRegion(10, 30, 60, 30));
+    EXPECT_EQ(view->frame().constBits(), frame.constBits()) << "no copy of its own";
+    EXPECT_EQ(view->grab().toImage().convertToFormat(QImage::Format_RGB32), frame);
+
+    paints.reset();
+    const QImage other = frameOf(200, 100, qRgb(90, 10, 10));
+    view->showFrame(other, QRect(0, 0, 1, 1));
+    QApplication::processEvents();
+    EXPECT_EQ(paints.painted, QRegion(0, 0, 200, 100));
+    EXPECT_EQ(view->grab().toImage().convertToFormat(QImage::Format_RGB32), other);
+}
+
 TEST(FrameTimer, RunsExactlyWhileAFrameIsDue) {
     const struct {
         bool runningBefore, due, runningAfter;
