@@ -323,7 +323,9 @@ TEST(Mostrar, ReportsEveryPixelItChangedAndRedrawsTheEndScreenExactly) {
         ASSERT_EQ(frame.size(), before.size());
         for (int y = 0; y < frame.height(); ++y) {
             for (int x = 0; x < frame.width(); ++x) {
-                if (!changed.contains(x, y)) ASSERT_EQ(frame.pixel(x, y), before.pixel(x, y)) << x << ", " << y;
+                if (!changed.contains(x, y)) {
+                    ASSERT_EQ(frame.pixel(x, y), before.pixel(x, y)) << x << ", " << y;
+                }
             }
         }
         before = frame.copy();
