@@ -1,6 +1,7 @@
-// The editor board's pixels: grid, marks, the cross, the guide image and the
-// resize selection, rendered off-screen.
+// The editor board's pixels, rendered off-screen.
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "editor/editor_board.h"
 #include "shell/canvas.h"
@@ -8,8 +9,6 @@
 
 namespace mosarin::testing {
 namespace {
-
-constexpr QRgb kGuidePixel = 0xFF336699u;
 
 EditorState boardOf(int width, int height) {
     EditorState state;
@@ -22,6 +21,7 @@ EditorState boardOf(int width, int height) {
 
 QImage render(EditorState& state, const QImage& guide = QImage()) {
     EditorSurface surface;
+    state.boardStale = true;
     mostrar(state, guide, surface);
     EXPECT_FALSE(state.redrawPending || state.boardStale);
     EXPECT_EQ(surface.frameImage.size(), QSize(kEditorClientWidth, kEditorClientHeight));
@@ -31,71 +31,60 @@ QImage render(EditorState& state, const QImage& guide = QImage()) {
 QRgb pixel(ColorSlot slot) { return toRgb(kEditorColors[slot]); }
 QRgb face() { return toRgb(kButtonFaceColor); }
 
-// Colour of every vertical line x = 20 + 15k at y = 27 and of every
-// horizontal one at x = 27, then of the first pixel beyond the board.
-void expectGrid(const QImage& frame, int width, int height, const std::vector<int>& majorX, const std::vector<int>& majorY) {
-    for (int k = 0; k <= width; ++k) {
-        const int x = 20 + 15 * k;
-        const bool major = std::find(majorX.begin(), majorX.end(), x) != majorX.end();
-        EXPECT_EQ(frame.pixel(x, 27), pixel(major ? colorLine2 : colorLine1)) << "x = " << x;
+TEST(EditorBoard, GridLinesEveryFifteenPixelsMajorOnesEveryFive) {
+    const struct {
+        int width, height;
+        std::vector<int> majorX, majorY;
+    } cases[] = {{40, 30, {20, 95, 170, 245, 320, 395, 470, 545, 620}, {20, 95, 170, 245, 320, 395, 470}},
+                 {12, 7, {20, 95, 170}, {20, 95}}};
+    for (const auto& [width, height, majorX, majorY] : cases) {
+        EditorState state = boardOf(width, height);
+        const QImage frame = render(state);
+        const auto lineAt = [&](const std::vector<int>& major, int at) {
+            return pixel(std::count(major.begin(), major.end(), at) ? colorLine2 : colorLine1);
+        };
+        for (int k = 0; k <= width; ++k) EXPECT_EQ(frame.pixel(20 + 15 * k, 27), lineAt(majorX, 20 + 15 * k)) << k;
+        for (int k = 0; k <= height; ++k) EXPECT_EQ(frame.pixel(27, 20 + 15 * k), lineAt(majorY, 20 + 15 * k)) << k;
+        for (const QPoint beyond : {QPoint(21 + 15 * width, 27), QPoint(27, 21 + 15 * height), QPoint(19, 27)})
+            EXPECT_EQ(frame.pixel(beyond), face()) << width;
+        EXPECT_EQ(frame.pixel(27, 21), pixel(colorBack1));
+        // The lines' end points are left out: the far corner is not drawn.
+        EXPECT_EQ(frame.pixel(20 + 15 * width, 20 + 15 * height), face());
+        EXPECT_EQ(frame.pixel(19 + 15 * width, 20 + 15 * height), lineAt(majorY, 20 + 15 * height));
     }
-    for (int k = 0; k <= height; ++k) {
-        const int y = 20 + 15 * k;
-        const bool major = std::find(majorY.begin(), majorY.end(), y) != majorY.end();
-        EXPECT_EQ(frame.pixel(27, y), pixel(major ? colorLine2 : colorLine1)) << "y = " << y;
-    }
-    EXPECT_EQ(frame.pixel(21 + 15 * width, 27), face());
-    EXPECT_EQ(frame.pixel(27, 21 + 15 * height), face());
-    EXPECT_EQ(frame.pixel(19, 27), face());
-    EXPECT_EQ(frame.pixel(27, 21), pixel(colorBack1));
-}
-
-TEST(EditorBoard, GridOfAFullBoardAndOfASmallOne) {
-    EditorState full = boardOf(40, 30);
-    expectGrid(render(full), 40, 30, {20, 95, 170, 245, 320, 395, 470, 545, 620}, {20, 95, 170, 245, 320, 395, 470});
-    EditorState small = boardOf(12, 7);
-    const QImage frame = render(small);
-    expectGrid(frame, 12, 7, {20, 95, 170}, {20, 95});
-    // The lines' end points are left out: the far corner is not drawn.
-    EXPECT_EQ(frame.pixel(200, 125), face());
-    EXPECT_EQ(frame.pixel(199, 125), pixel(colorLine1));
 }
 
 TEST(EditorBoard, MarksAreInsetByTwoWithABandOfBackgroundAroundThem) {
     EditorState state = boardOf(40, 30);
     state.cells.at(1, 1) = 1;
     const QImage frame = render(state);
-    const std::pair<int, ColorSlot> acrossRow27[] = {{20, colorLine2}, {21, colorBack1}, {22, colorPicture},
-                                                     {33, colorPicture}, {34, colorBack1}, {35, colorLine1}};
-    for (const auto& [x, slot] : acrossRow27) {
-        EXPECT_EQ(frame.pixel(x, 27), pixel(slot)) << "x = " << x;
-        EXPECT_EQ(frame.pixel(27, x), pixel(slot)) << "y = " << x;
+    const std::pair<int, ColorSlot> across[] = {{20, colorLine2},   {21, colorBack1}, {22, colorPicture},
+                                                {33, colorPicture}, {34, colorBack1}, {35, colorLine1}};
+    for (const auto& [at, slot] : across) {
+        EXPECT_EQ(frame.pixel(at, 27), pixel(slot)) << "x = " << at;
+        EXPECT_EQ(frame.pixel(27, at), pixel(slot)) << "y = " << at;
     }
 }
 
-TEST(EditorBoard, TheCrossMarksTheHoveredColumnAndRowUnderTheFilledCells) {
+TEST(EditorBoard, TheCrossMarksTheHoveredColumnAndRowExceptInResizeMode) {
     EditorState state = boardOf(40, 30);
     state.hoverColumn = 2;
     state.hoverRow = 3;
     state.cells.at(3, 10) = state.cells.at(7, 20) = 1;
     for (const bool resizing : {false, true}) {
-        SCOPED_TRACE(resizing ? "resize mode" : "painting mode");
         state.resizeMode = resizing;
         state.selStartX = 30, state.selStartY = 40, state.selEndX = 200, state.selEndY = 100;
-        state.boardStale = true;
         const QImage frame = render(state);
         int wrong = 0;
         for (int column = 1; column <= 40; ++column) {
             for (int row = 1; row <= 30; ++row) {
                 const bool inCross = !resizing && (column == 3 || row == 4);
                 const ColorSlot expected = state.cells.at(column, row) ? colorPicture : inCross ? colorBack2 : colorBack1;
-                // A point of the mark away from the selection outline.
-                const QPoint at = cellPoint(column, row) + QPoint(2, -3);
-                if (frame.pixel(at) != pixel(expected)) ++wrong;
+                wrong += frame.pixel(cellPoint(column, row) + QPoint(2, -3)) != pixel(expected);
             }
         }
-        EXPECT_EQ(wrong, 0);
-        // The outline's extent is the filled rectangle's: (50, 60) to (219, 119).
+        EXPECT_EQ(wrong, 0) << resizing;
+        // The selection's outline spans the filled rectangle (50, 60) to (219, 119).
         const QRgb black = 0xFF000000u;
         for (const QPoint at : {QPoint(50, 60), QPoint(219, 60), QPoint(50, 119), QPoint(219, 119), QPoint(130, 60)})
             EXPECT_EQ(frame.pixel(at) == black, resizing) << at.x() << "," << at.y();
@@ -105,21 +94,20 @@ TEST(EditorBoard, TheCrossMarksTheHoveredColumnAndRowUnderTheFilledCells) {
 }
 
 TEST(EditorBoard, TheGuideImageLiesUnderTheGridAndTheMarks) {
+    const QRgb guidePixel = 0xFF336699u;
     EditorState state = boardOf(40, 30);
     state.cells.at(1, 1) = 1;
     QImage guide(600, 450, QImage::Format_RGB32);
-    guide.fill(kGuidePixel);
-    state.guideVisible = true;
-    QImage frame = render(state, guide);
-    EXPECT_EQ(frame.pixel(21, 27), kGuidePixel);
-    EXPECT_EQ(frame.pixel(40, 40), kGuidePixel);
-    EXPECT_EQ(frame.pixel(20, 27), pixel(colorLine2));
-    EXPECT_EQ(frame.pixel(35, 27), pixel(colorLine1));
-    EXPECT_EQ(frame.pixel(27, 27), pixel(colorPicture));
-    state.guideVisible = false;
-    state.boardStale = true;
-    frame = render(state, guide);
-    EXPECT_EQ(frame.pixel(21, 27), pixel(colorBack1));
+    guide.fill(guidePixel);
+    for (const bool visible : {true, false}) {
+        state.guideVisible = visible;
+        const QImage frame = render(state, guide);
+        EXPECT_EQ(frame.pixel(21, 27), visible ? guidePixel : pixel(colorBack1));
+        EXPECT_EQ(frame.pixel(40, 40), visible ? guidePixel : pixel(colorBack1));
+        EXPECT_EQ(frame.pixel(20, 27), pixel(colorLine2));
+        EXPECT_EQ(frame.pixel(35, 27), pixel(colorLine1));
+        EXPECT_EQ(frame.pixel(27, 27), pixel(colorPicture));
+    }
 }
 
 }  // namespace

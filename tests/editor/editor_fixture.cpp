@@ -1,6 +1,7 @@
 #include "tests/editor/editor_fixture.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QTest>
 #include <QTimer>
 
@@ -32,10 +33,6 @@ std::string libraryBytes(const std::vector<TPictureRecord>& pictures) {
     return bytes;
 }
 
-QPoint cellPoint(int column, int row) {
-    return {kEditorBoardOrigin + kEditorCellSize * (column - 1) + 7, kEditorBoardOrigin + kEditorCellSize * (row - 1) + 7};
-}
-
 TPictureRecord blankNewPicture() {
     TPictureRecord blank;
     blank.packedRows.assign(kPackedLength, kEmptyGroup);
@@ -51,36 +48,35 @@ TPictureRecord withCellFlipped(TPictureRecord record, int column, int row) {
     return record;
 }
 
-EditorRig::EditorRig(const std::vector<TPictureRecord>& library, bool writeFile) {
-    std::filesystem::create_directories(temp_ / "files");
-    if (writeFile) writeBytes(libraryFile(), libraryBytes(library));
-    open();
+QPoint cellPoint(int column, int row) {
+    return {kEditorBoardOrigin + kEditorCellSize * (column - 1) + 7, kEditorBoardOrigin + kEditorCellSize * (row - 1) + 7};
 }
 
-EditorRig::EditorRig(std::string_view bytes) {
-    std::filesystem::create_directories(temp_ / "files");
-    writeBytes(libraryFile(), bytes);
-    open();
+void typeInto(QLineEdit* field, const char* text) {
+    field->setText(QString());
+    QTest::keyClicks(field, QString::fromLatin1(text));
 }
 
-void EditorRig::open() {
+EditorRig::EditorRig(std::optional<std::string> bytes) {
+    std::filesystem::create_directories(temp_ / "files");
+    if (bytes) writeBytes(libraryFile(), *bytes);
     editor_ = std::make_unique<TFcpintura>(platform, QString::fromStdString(temp_.path().string()) + QLatin1Char('/'));
     editor_->Timer1->stop();
+}
+
+void EditorRig::goTo(int picture) {
+    for (int n = 1; n < picture; ++n) editor_->Button18Click();
+}
+
+void EditorRig::paint(int column, int row) {
+    editor_->posiciona(cellPoint(column, row).x(), cellPoint(column, row).y());
+    editor_->Image1MouseUp();
 }
 
 bool EditorRig::activate() {
     editor_->show();
     QApplication::setActiveWindow(editor_.get());
     return QTest::qWaitForWindowActive(editor_.get());
-}
-
-}  // namespace mosarin::testing
-
-namespace mosarin::testing {
-
-void EditorRig::paint(int column, int row) {
-    editor_->posiciona(cellPoint(column, row).x(), cellPoint(column, row).y());
-    editor_->Image1MouseUp();
 }
 
 }  // namespace mosarin::testing

@@ -3,9 +3,12 @@
 // they make, and a rig holding a program folder, the fake platform and a
 // real editor window whose timer is stopped, so every frame is the test's.
 
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPoint>
 #include <filesystem>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,44 +21,37 @@ namespace mosarin::testing {
 // Easily told apart working colours (0x00BBGGRR).
 constexpr ColorSet kEditorColors = {0x2040C0u, 0xE0F0F0u, 0xA0A0A0u, 0x40B0D0u, 0x103060u};
 
-// Picture n of a test library: (n + 4) x (n + 3) cells, cell (n, 1) filled,
-// and colours that differ from every other picture's.
+// Picture n: (n + 4) x (n + 3) cells, cell (n, 1) filled, colours of its own.
 TPictureRecord numberedPicture(int n);
-// Pictures 1..count.
-std::vector<TPictureRecord> numberedPictures(int count);
-// The library file those pictures make.
+std::vector<TPictureRecord> numberedPictures(int count);   // pictures 1..count
 std::string libraryBytes(const std::vector<TPictureRecord>& pictures);
-
-// The empty 40 x 30 picture "New" makes, as its line is written.
-TPictureRecord blankNewPicture();
-// `record` with cell (column, row) flipped, as a save would store it.
+TPictureRecord blankNewPicture();   // the empty 40 x 30 picture "New" makes
 TPictureRecord withCellFlipped(TPictureRecord record, int column, int row);
-
-// The centre of cell (column, row), 1-based, in Image1 pixels.
-QPoint cellPoint(int column, int row);
+QPoint cellPoint(int column, int row);   // the centre of a cell, 1-based, in Image1 pixels
+// Empties a text field and types `text` into it as the user would.
+void typeInto(QLineEdit* field, const char* text);
 
 class EditorRig {
 public:
-    // files/pictures.txt holds `library`; with `writeFile` false there is no file.
-    explicit EditorRig(const std::vector<TPictureRecord>& library, bool writeFile = true);
-    // files/pictures.txt holds exactly `bytes`.
-    explicit EditorRig(std::string_view bytes);
+    // files/pictures.txt holds `bytes`; with nothing there is no file.
+    explicit EditorRig(std::optional<std::string> bytes);
+    explicit EditorRig(const std::vector<TPictureRecord>& library) : EditorRig(libraryBytes(library)) {}
+    explicit EditorRig(int count) : EditorRig(numberedPictures(count)) {}
 
     TFcpintura& editor() { return *editor_; }
     EditorState& state() { return editor_->state(); }
     std::string fileBytes() const { return readBytes(libraryFile()); }
     std::filesystem::path libraryFile() const { return temp_ / "files/pictures.txt"; }
     const TempFolder& folder() const { return temp_; }
-    // Shows the window and makes it active, for mouse events sent to it.
-    bool activate();
-    // A press and a release on the centre of cell (column, row).
-    void paint(int column, int row);
+    QString title() { return editor_->GroupBox3->title(); }
+    QStringList texts() const { return platform.texts(); }
+    void goTo(int picture);          // ">>>" from picture 1
+    void paint(int column, int row); // a press and a release on a cell
+    bool activate();                 // shown and active, for mouse events sent to it
 
     FakePlatform platform;
 
 private:
-    void open();
-
     TempFolder temp_;
     std::unique_ptr<TFcpintura> editor_;
 };
