@@ -9,6 +9,7 @@
 #include <string>
 #include <unistd.h>
 
+#include "bench/frame_copy_reference.h"
 #include "bench/bench_platform.h"
 #include "editor/editor_board.h"
 #include "editor/picture_store.h"
@@ -51,18 +52,7 @@ TPictureRecord fullBoardPicture(int n) {
     return record;
 }
 
-void BM_EditorCopyTwoFrames(benchmark::State& bench) {
-    QImage source = makeSurface(kEditorClientWidth, kEditorClientHeight);
-    QImage first = makeSurface(kEditorClientWidth, kEditorClientHeight);
-    QImage second = makeSurface(kEditorClientWidth, kEditorClientHeight);
-    const size_t bytes = static_cast<size_t>(source.sizeInBytes());
-    for (auto _ : bench) {
-        std::memcpy(first.bits(), source.constBits(), bytes);
-        std::memcpy(second.bits(), first.constBits(), bytes);
-        benchmark::DoNotOptimize(second.constBits());
-        benchmark::ClobberMemory();
-    }
-}
+void BM_EditorCopyTwoFrames(benchmark::State& bench) { copyTwoFrames(bench, kEditorClientWidth, kEditorClientHeight); }
 BENCHMARK(BM_EditorCopyTwoFrames)->Unit(benchmark::kMicrosecond);
 
 // The real window's frame: every cell of a 40 x 30 board filled, the cross

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <cstring>
 
+#include "bench/frame_copy_reference.h"
 #include "bench/bench_platform.h"
 #include "game/play_surface.h"
 #include "game/puzzle.h"
@@ -52,18 +53,7 @@ void fillEveryCell(GameState& state) {
     }
 }
 
-void BM_CopyTwoFrames(benchmark::State& bench) {
-    QImage source = makeSurface(kSurfaceWidth, kSurfaceHeight);
-    QImage first = makeSurface(kSurfaceWidth, kSurfaceHeight);
-    QImage second = makeSurface(kSurfaceWidth, kSurfaceHeight);
-    const size_t bytes = static_cast<size_t>(source.sizeInBytes());
-    for (auto _ : bench) {
-        std::memcpy(first.bits(), source.constBits(), bytes);
-        std::memcpy(second.bits(), first.constBits(), bytes);
-        benchmark::DoNotOptimize(second.constBits());
-        benchmark::ClobberMemory();
-    }
-}
+void BM_CopyTwoFrames(benchmark::State& bench) { copyTwoFrames(bench, kSurfaceWidth, kSurfaceHeight); }
 BENCHMARK(BM_CopyTwoFrames)->Unit(benchmark::kMicrosecond);
 
 // Every cell filled, one short of the picture, with a hovered cell.
