@@ -40,6 +40,8 @@ inline std::string numberedLine(int n) {
     return lineBody(digits, static_cast<char>(41 + n % 40), static_cast<char>(41 + n % 30), packed) + "\r\n";
 }
 
+inline std::string withoutLineEnd(const std::string& line) { return line.substr(0, line.size() - 2); }
+
 inline std::string joinLines(int first, int last) {
     std::string text;
     for (int n = first; n <= last; ++n) text += numberedLine(n);
