@@ -64,7 +64,6 @@ TEST(ImportExchangeFile, RefusesAWholeFileForAnyBadLineOrWhatIsNoFileAndChangesN
     const std::string library = joinLines(1, 999), one = numberedLine(20);
     // `one` with the character at 1-based `position` replaced.
     const auto with = [&](std::size_t at, char c) { return one.substr(0, at - 1) + c + one.substr(at); };
-    writeBytes(folder / "pictures.txt", library);
     fs::create_directory(folder / "folder.gpe");
     ASSERT_EQ(::mkfifo((folder / "pipe.gpe").c_str(), 0600), 0);
     const std::string bad = " cannot be imported. Line ";
@@ -85,6 +84,7 @@ TEST(ImportExchangeFile, RefusesAWholeFileForAnyBadLineOrWhatIsNoFileAndChangesN
     };
     for (const auto& [name, bytes, problem] : cases) {
         SCOPED_TRACE(name);
+        writeBytes(folder / "pictures.txt", library);
         if (!fs::exists(folder / name)) writeBytes(folder / name, bytes);
         ImportOutcome outcome;
         EXPECT_TRUE(returnsPromptly(folder / "pipe.gpe",
