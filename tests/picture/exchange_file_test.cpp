@@ -30,14 +30,13 @@ TEST(ExportPicture, WritesTheLibraryLineUnderTheDatedNameReplacingAnEarlierOne) 
 TEST(ImportExchangeFile, AppendsEveryPictureOfTheFileAsCrLfLinesAfterTheLibrary) {
     TempFolder folder;
     const std::string nine = joinLines(1, 9), full = joinLines(1, 999), one = numberedLine(20);
-    const std::string two = one + numberedLine(21), body20 = withoutLineEnd(one);
-    const std::string body21 = withoutLineEnd(numberedLine(21));
+    const std::string two = one + numberedLine(21);
     // Name, library before, exchange file, library after, pictures appended, pictures afterwards.
     const std::tuple<const char*, std::string, std::string, std::string, int, int> cases[] = {
         {"one line", nine, one, nine + one, 1, 10},
         {"two lines", nine, two, nine + two, 2, 11},
-        {"LF only", nine, body20 + "\n" + body21 + "\n", nine + two, 2, 11},
-        {"CR only, the last line without line end", nine, body20 + "\r" + body21, nine + two, 2, 11},
+        {"LF only", nine, without(two, '\r'), nine + two, 2, 11},
+        {"CR only, the last line without line end", nine, without(withoutLineEnd(two), '\n'), nine + two, 2, 11},
         {"blank lines and Ctrl-Z at the end", nine, two + "\r\n\n\x1A", nine + two, 2, 11},
         {"empty file", withoutLineEnd(nine), "", withoutLineEnd(nine), 0, 9},
         {"library without a last line end", withoutLineEnd(nine), one, nine + one, 1, 10},
