@@ -60,8 +60,8 @@ TEST(ImportExchangeFile, AppendsEveryPictureOfTheFileAsCrLfLinesAfterTheLibrary)
 TEST(ImportExchangeFile, RefusesAWholeFileForAnyBadLineOrWhatIsNoFileAndChangesNothing) {
     TempFolder folder;
     const auto quoted = [&](const char* name) { return "\"" + (folder / name).string() + "\""; };
-    const std::string library = joinLines(1, 999), one = numberedLine(20);
-    // `one` with the character at 1-based `position` replaced.
+    const std::string library = joinLines(1, 999), one = numberedLine(20);  // a second line is picture 1001
+    // `one` with the character at 1-based position `at` replaced.
     const auto with = [&](std::size_t at, char c) { return one.substr(0, at - 1) + c + one.substr(at); };
     fs::create_directory(folder / "folder.gpe");
     ASSERT_EQ(::mkfifo((folder / "pipe.gpe").c_str(), 0600), 0);
