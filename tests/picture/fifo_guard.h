@@ -1,6 +1,6 @@
 #pragma once
-// Calling code that is given a named pipe, without letting a reader that
-// blocks on it hang the whole test run.
+// Calls code given a named pipe without letting a reader that blocks on it
+// hang the test run.
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -12,10 +12,9 @@
 
 namespace mosarin::testing {
 
-// Runs `call` on another thread; true when it returns within a few seconds.
-// When it does not, a writer opens and closes `fifo` until the call returns:
-// that ends a blocked open or read with end-of-file, so a broken reader fails
-// the test instead of hanging it.
+// True when `call` returns within a few seconds. When it does not, a writer
+// opens and closes `fifo` until it does: a blocked open or read then ends at
+// end-of-file, so a broken reader fails the test instead of hanging it.
 inline bool returnsPromptly(const std::filesystem::path& fifo, const std::function<void()>& call) {
     using namespace std::chrono_literals;
     std::future<void> done = std::async(std::launch::async, call);
@@ -23,10 +22,8 @@ inline bool returnsPromptly(const std::filesystem::path& fifo, const std::functi
         done.get();
         return true;
     }
-    do {
-        const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-        if (fd >= 0) ::close(fd);
-    } while (done.wait_for(100ms) != std::future_status::ready);
+    do ::close(::open(fifo.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC));  // -1 when no reader: close does nothing
+    while (done.wait_for(100ms) != std::future_status::ready);
     return false;
 }
 

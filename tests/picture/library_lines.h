@@ -40,6 +40,14 @@ inline std::string numberedLine(int n) {
     return lineBody(digits, static_cast<char>(41 + n % 40), static_cast<char>(41 + n % 30), packed) + "\r\n";
 }
 
+inline std::string withoutLineEnd(const std::string& line) { return line.substr(0, line.size() - 2); }
+
+// `text` with every `c` (every CR, or every LF) taken out.
+inline std::string without(std::string text, char c) {
+    std::erase(text, c);
+    return text;
+}
+
 inline std::string joinLines(int first, int last) {
     std::string text;
     for (int n = first; n <= last; ++n) text += numberedLine(n);

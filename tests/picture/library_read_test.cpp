@@ -12,35 +12,16 @@
 namespace mosarin::testing {
 namespace {
 
-std::string withBareLineFeeds(std::string text) {
-    std::erase(text, '\r');
-    return text;
-}
-
-std::string withoutLineEnd(const std::string& line) { return line.substr(0, line.size() - 2); }
-
-std::string withBareCarriageReturns(std::string text) {
-    std::erase(text, '\n');
-    return text;
-}
-
 TEST(ReadLibraryFile, FillsSlotsOneToCountInFileOrderWhateverTheLineEnds) {
     const std::string crlf = joinLines(1, 3);
-    const std::string unended = crlf.substr(0, crlf.size() - 2);
     // Name, bytes, and the lines they hold: numberedLine(first) onwards, count of them.
     const std::tuple<const char*, std::string, int, int> cases[] = {
         {"CR LF", crlf, 1, 3},
-        {"LF only", withBareLineFeeds(crlf), 1, 3},
-        {"CR only", withBareCarriageReturns(crlf), 1, 3},
-        {"mixed", numberedLine(1) + withBareLineFeeds(numberedLine(2)) + withBareCarriageReturns(numberedLine(3)),
-         1, 3},
-        {"CR CR LF", numberedLine(1) + withoutLineEnd(numberedLine(2)) + "\r\r\n" + numberedLine(3), 1, 3},
-        {"last line without line end", unended, 1, 3},
-        {"LF only, last line without line end", withBareLineFeeds(unended), 1, 3},
-        {"CR only, last line without line end", withBareCarriageReturns(unended), 1, 3},
-        {"blank lines after the last", crlf + "\r\n\r\n", 1, 3},
-        {"Ctrl-Z after the last", crlf + "\x1A", 1, 3},
-        {"blank lines and Ctrl-Z, LF only", withBareLineFeeds(crlf) + "\n\n\x1A", 1, 3},
+        {"LF only", without(crlf, '\r'), 1, 3},
+        {"mixed, CR CR LF as one line end", numberedLine(1) + withoutLineEnd(numberedLine(2)) + "\r\r\n" +
+                                                without(numberedLine(3), '\n'), 1, 3},
+        {"CR only, last line without line end", without(withoutLineEnd(crlf), '\n'), 1, 3},
+        {"blank lines and Ctrl-Z after the last", crlf + "\r\n\n\r\x1A", 1, 3},
         {"2 lines after 5", joinLines(7, 8), 7, 2},
         {"0-byte file", "", 0, 0},
         {"blank lines only", "\r\n\n\r", 0, 0},

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <tuple>
 
 #include "picture/library_file.h"
 #include "tests/picture/library_lines.h"
@@ -12,21 +13,15 @@
 namespace mosarin::testing {
 namespace {
 
-struct DamageCase {
-    const char* name;
-    std::string line;  // without line end
-    TPictureRecord expected;
-};
-
-std::vector<DamageCase> damageCases() {
-    std::string outOfRange = kEmptyPacked;
+TEST(ReadDamagedLibrary, RepairsTheLineReportsItAndWritesItBackValid) {
+    std::string outOfRange = kEmptyPacked, outOfRangeRepaired = kEmptyPacked;
     outOfRange[0] = '`';  // 96: group value 0
     outOfRange[5] = '~';  // 126: group value 30
     outOfRange[239] = '\0';
-    std::string outOfRangeRepaired = kEmptyPacked;
     outOfRangeRepaired[5] = '^';
     const std::string cut(100, 'A');
-    return {
+    // Name, line 2 without line end, what it is read as.
+    const std::tuple<const char*, std::string, TPictureRecord> cases[] = {
         {"empty line", "", {kEmptyPacked, 40, 30, {}}},
         {"short line of 10 characters", "14514039AB", {kEmptyPacked, 40, 30, {14514039, 0, 0, 0, 0}}},
         {"line of 41 characters", kNewColorDigits + "/", {kEmptyPacked, 7, 30, kNewColors}},
@@ -40,22 +35,19 @@ std::vector<DamageCase> damageCases() {
          lineBody("  12345x$0000FF0-0000001ABCDEFGH00000042", 'P', 'F', kEmptyPacked),
          {kEmptyPacked, 40, 30, {12345, 0xFF0, 0xFFFFFFFFu, 0, 42}}},
     };
-}
-
-TEST(ReadDamagedLibrary, RepairsTheLineReportsItAndWritesItBackValid) {
-    for (const DamageCase& c : damageCases()) {
+    for (const auto& [name, line, expected] : cases) {
         for (bool last : {false, true}) {
-            if (last && c.line.empty()) continue;  // an empty last line is no line at all
-            SCOPED_TRACE(std::string(c.name) + (last ? ", as the last line without line end" : ""));
+            if (last && line.empty()) continue;  // an empty last line is no line at all
+            SCOPED_TRACE(std::string(name) + (last ? ", as the last line without line end" : ""));
             TempFolder folder;
             const std::filesystem::path file = folder / "pictures.txt";
-            writeBytes(file, numberedLine(1) + c.line + (last ? "" : "\r\n" + numberedLine(3)));
+            writeBytes(file, numberedLine(1) + line + (last ? "" : "\r\n" + numberedLine(3)));
             TPictureLibrary library;
             const LibraryReadReport report = readLibraryFile(file, library);
             EXPECT_EQ(report.repairedLines, std::vector<int>{2});
             ASSERT_EQ(library.count, last ? 2 : 3);
             EXPECT_EQ(fields(library.slots[1]), fields(numberedRecord(1)));
-            EXPECT_EQ(fields(library.slots[2]), fields(c.expected));
+            EXPECT_EQ(fields(library.slots[2]), fields(expected));
             EXPECT_EQ(fields(library.slots[3]), fields(last ? TPictureRecord{} : numberedRecord(3)));
             ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
             TPictureLibrary again;
@@ -103,63 +95,31 @@ TEST(ReadDamagedLibrary, BackupThatCannotBeWrittenIsNamedInTheMessage) {
         << report.describe();
 }
 
-TEST(ReadDamagedLibrary, LinesPastTheThousandthAreDroppedAndCounted) {
-    // Bytes, and the lines dropped: blank lines after the 1000th picture are none.
-    const std::pair<std::string, int> cases[] = {
-        {joinLines(1, 1003), 3},
-        {joinLines(1, 1000) + "\r\n", 0},
-        {joinLines(1, 1000) + "\r\n\r\n\x1A", 0},
+TEST(ReadDamagedLibrary, CutsOverlongLinesAndDropsLinesPastTheThousandthKeepingTheOriginal) {
+    const std::string overlong = withoutLineEnd(numberedLine(2)) + "____XYZ";
+    const std::string cut = "had a line (2) of more than 282 characters that was cut short";
+    // Bytes, pictures read, what the report says after the file's name ("": nothing, and no copy is kept).
+    const std::tuple<std::string, int, std::string> cases[] = {
+        {numberedLine(1) + overlong + "\r\n" + numberedLine(3), 3, cut},
+        {numberedLine(1) + overlong.substr(0, 283), 2, cut},  // one character too many, no line end
+        {joinLines(1, 1003), 1000, "had 3 lines past the 1000th picture that could not be kept"},
+        {joinLines(1, 1000) + "\r\n\r\n\x1A", 1000, ""},
     };
-    for (const auto& [bytes, dropped] : cases) {
-        SCOPED_TRACE(dropped);
+    for (const auto& [bytes, count, said] : cases) {
+        SCOPED_TRACE(::testing::Message() << count << " pictures, " << said);
         TempFolder folder;
-        const std::filesystem::path file = folder / "pictures.txt";
+        const std::filesystem::path file = folder / "pictures.txt", original = withSuffix(file, ".original");
         writeBytes(file, bytes);
         TPictureLibrary library;
         const LibraryReadReport report = readLibraryFile(file, library);
-        EXPECT_EQ(library.count, 1000);
-        EXPECT_EQ(report.droppedLines, dropped);
-        EXPECT_TRUE(report.repairedLines.empty());
-        EXPECT_EQ(fields(library.slots[1000]), fields(numberedRecord(1000)));
-        EXPECT_EQ(report.lastColors, numberedRecord(1000).colors);
-        if (dropped == 0) {
-            EXPECT_EQ(report.describe(), "");
-            EXPECT_FALSE(std::filesystem::exists(withSuffix(file, ".original")));
-        } else {
-            EXPECT_EQ(report.backupPath, withSuffix(file, ".original"));
-            EXPECT_EQ(readBytes(report.backupPath), bytes);
-        }
-    }
-}
-
-TEST(ReadDamagedLibrary, LinesLongerThan282AreCutReportedAndTheOriginalKept) {
-    std::string overlong = numberedLine(2);
-    overlong.insert(282, "____XYZ");
-    std::string overlongLast = overlong.substr(0, overlong.size() - 2);
-    // Name, bytes (line 2 is the long one), pictures read.
-    const std::tuple<const char*, std::string, int> cases[] = {
-        {"CR LF", numberedLine(1) + overlong + numberedLine(3), 3},
-        {"LF only", numberedLine(1) + overlongLast + "\n" + numberedLine(3), 3},
-        {"last line without line end", numberedLine(1) + overlongLast, 2},
-        {"one character too many", numberedLine(1) + overlongLast.substr(0, 283), 2},
-    };
-    for (const auto& [name, bytes, count] : cases) {
-        SCOPED_TRACE(name);
-        TempFolder folder;
-        const std::filesystem::path file = folder / "pictures.txt";
-        writeBytes(file, bytes);
-        TPictureLibrary library;
-        const LibraryReadReport report = readLibraryFile(file, library);
-        EXPECT_EQ(library.count, count);
-        for (int n = 1; n <= count; ++n) EXPECT_EQ(fields(library.slots[n]), fields(numberedRecord(n))) << n;
-        EXPECT_EQ(report.cutLines, std::vector<int>{2});
-        EXPECT_TRUE(report.repairedLines.empty());
-        EXPECT_EQ(report.describe(), "The picture library \"" + file.string() +
-                                         "\" had a line (2) of more than 282 characters that was cut short. "
-                                         "The original file was kept as \"" + file.string() + ".original\".");
-        // A rewrite of the cut library leaves the whole original beside it.
+        ASSERT_EQ(library.count, count);
+        for (int n = 1; n <= count; ++n) ASSERT_EQ(fields(library.slots[n]), fields(numberedRecord(n))) << n;
+        EXPECT_EQ(report.lastColors, numberedRecord(count).colors);
+        const std::string kept = "\" " + said + ". The original file was kept as \"" + original.string() + "\".";
+        EXPECT_EQ(report.describe(), said.empty() ? "" : "The picture library \"" + file.string() + kept);
+        // A rewrite of the library leaves the whole original beside it.
         ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
-        EXPECT_EQ(readBytes(withSuffix(file, ".original")), bytes);
+        EXPECT_EQ(std::filesystem::exists(original) ? readBytes(original) : "", said.empty() ? "" : bytes);
     }
 }
 

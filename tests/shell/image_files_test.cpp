@@ -1,13 +1,17 @@
 // Opening image files: the "Cannot open file" message with the absolute path;
-// JPEG files decoded by libjpeg, with its message codes for bad ones; Windows
-// bitmaps read with their format forced, whatever the file holds; and
-// refusal of hostile files of either kind.
+// JPEG files decoded by libjpeg, with its message codes for bad ones, greyscale
+// in the library's grey levels; Windows bitmaps read with their format forced,
+// whatever the file holds; refusal of hostile files of either kind; the guide
+// image, JPEG or bitmap by its name.
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
+#include <cstring>
+#include <numeric>
+#include <set>
 #include <sys/stat.h>
 #include <tuple>
 #include <jpeglib.h>
@@ -16,6 +20,7 @@
 #include "shell/file_bytes.h"
 #include "shell/image_files.h"
 #include "shell/jpeg_decoder.h"
+#include "shell/large_image.h"
 #include "tests/shell/jpeg_fixtures.h"
 #include "tests/support/temp_folder.h"
 
@@ -31,27 +36,23 @@ bool near(QRgb a, QRgb b, int tolerance) {
 }
 
 TEST(JpegDecoding, DecodesEveryFileAtFullSizeKeepingItsColours) {
-    const std::tuple<int, int, bool, bool> cases[] = {
-        // Width, height, progressive, greyscale (one component).
-        {1, 1, false, false},   {17, 9, false, false},  {8, 300, false, false}, {781, 556, false, false},
-        {64, 32, false, false}, {64, 32, true, false},  {64, 16, false, true},
-    };
-    for (const auto& [width, height, progressive, greyscale] : cases) {
-        SCOPED_TRACE(::testing::Message()
-                     << width << "x" << height << " progressive " << progressive << " grey " << greyscale);
-        const QRgb left = greyscale ? qRgb(60, 60, 60) : kRed, right = greyscale ? qRgb(200, 200, 200) : kBlue;
+    // Width, height, progressive; 1500 x 1000 has pixels in a mapping of their own.
+    const std::tuple<int, int, bool> cases[] = {{1, 1, false},   {17, 9, false},   {8, 300, false},
+                                                {781, 556, false}, {1500, 1000, false}, {64, 32, true}};
+    for (const auto& [width, height, progressive] : cases) {
+        SCOPED_TRACE(::testing::Message() << width << "x" << height << " progressive " << progressive);
         TempFolder folder;
-        writeFile(folder / "a.jpg", encodeJpeg(twoHalves(width, height, left, right), {greyscale, progressive}));
-        const QImage image = loadJpegFile(pathOf(folder / "a.jpg"));
-        ASSERT_EQ(image.size(), QSize(width, height));
-        EXPECT_EQ(image.format(), QImage::Format_RGB32);
-        if (width < 64) continue;
-        // Away from the edge between the halves, where colours bleed.
-        for (QPoint p : {QPoint(4, 0), QPoint(width - 5, height / 2), QPoint(4, height - 1)}) {
-            const QRgb pixel = image.pixel(p), expected = p.x() < width / 2 ? left : right;
-            EXPECT_TRUE(near(pixel, expected, 12)) << std::hex << pixel;
-            EXPECT_TRUE(!greyscale || (qRed(pixel) == qGreen(pixel) && qGreen(pixel) == qBlue(pixel)))
-                << std::hex << pixel;
+        writeFile(folder / "a.jpg", encodeJpeg(twoHalves(width, height, kRed, kBlue), {.progressive = progressive}));
+        for (auto [load, format] : {std::pair<ImageLoader, QImage::Format>{loadJpegFile, QImage::Format_RGB32},
+                                    {loadGuideImage, QImage::Format_BGR888}}) {
+            const QImage image = load(pathOf(folder / "a.jpg"));
+            ASSERT_EQ(image.size(), QSize(width, height));
+            EXPECT_EQ(image.format(), format);
+            if (width < 64) continue;
+            // Away from the edge between the halves, where colours bleed.
+            for (QPoint p : {QPoint(4, 0), QPoint(width - 5, height / 2), QPoint(4, height - 1)}) {
+                EXPECT_TRUE(near(image.pixel(p), p.x() < width / 2 ? kRed : kBlue, 12)) << std::hex << image.pixel(p);
+            }
         }
     }
 }
@@ -76,7 +77,46 @@ TEST(JpegDecoding, BadAndHostileFilesFailWithAClearMessage) {
         {"a few repeated scans", withRepeatedLastScan(progressive, 20), ""},
         {"cut inside the pixel data", good.left(scan + (good.size() - scan) / 2), ""},
     };
-    for (const auto& [name, bytes, message] : cases) EXPECT_EQ(failureOfBytes(loadJpegFile, bytes), message) << name;
+    // The guide image decodes a file named .jpg as it reads it, in pieces.
+    for (ImageLoader load : {loadJpegFile, loadGuideImage}) {
+        for (const auto& [name, bytes, message] : cases) EXPECT_EQ(failureOfBytes(load, bytes), message) << name;
+    }
+}
+
+TEST(JpegDecoding, GreyscaleComesOutGreyInTheLibrarysOwnLevels) {
+    QImage ramp(256, 16, QImage::Format_Grayscale8);  // 0..255 across every row
+    for (int y = 0; y < 16; ++y) std::iota(ramp.scanLine(y), ramp.scanLine(y) + 256, uchar(0));
+    TempFolder folder;
+    writeFile(folder / "grey.jpg", encodeJpeg(ramp, {.greyscale = true}));
+    const QImage image = loadJpegFile(pathOf(folder / "grey.jpg"));
+    ASSERT_EQ(image.size(), QSize(256, 16));
+    std::set<int> seen, levels;
+    for (int i = 0; i < 256 * 16; ++i) {
+        const QRgb pixel = image.pixel(i % 256, i / 256);
+        ASSERT_EQ(pixel, qRgb(qRed(pixel), qRed(pixel), qRed(pixel))) << i;
+        seen.insert(qRed(pixel));
+    }
+    // The quantiser's 236 levels, round(j * 255 / 235): a smooth ramp uses every one.
+    for (int j = 0; j < kJpegGreyLevels; ++j) levels.insert((j * 255 + 117) / 235);
+    EXPECT_EQ(seen, levels);
+    EXPECT_EQ(loadGuideImage(pathOf(folder / "grey.jpg")), image.convertToFormat(QImage::Format_BGR888));
+}
+
+// Pixels in a mapping of their own: rows laid out as Qt lays them, copied when shared.
+TEST(LargeImages, AreOrdinaryImagesWhateverTheirSize) {
+    for (auto [width, height, format] :
+         {std::tuple{1201, 1200, QImage::Format_BGR888}, {4097, 1100, QImage::Format_Grayscale8}}) {
+        QImage image = newLargeImage(width, height, format);
+        ASSERT_EQ(image.size(), QSize(width, height));
+        ASSERT_EQ(image.format(), format);
+        EXPECT_EQ(image.bytesPerLine(), QImage(width, height, format).bytesPerLine());
+        for (int y = 0; y < height; ++y) std::memset(image.scanLine(y), y & 0xFF, size_t(image.bytesPerLine()));
+        const QImage shown = image;
+        image.scanLine(height - 1)[0] = 0xAB;
+        EXPECT_EQ(shown.constScanLine(height - 1)[0], (height - 1) & 0xFF) << width;
+        EXPECT_EQ(image.constScanLine(height / 2)[image.bytesPerLine() - 1], (height / 2) & 0xFF) << width;
+    }
+    EXPECT_TRUE(newLargeImage(0, 5, QImage::Format_BGR888).isNull());
 }
 
 TEST(ImageFiles, FilesThatCannotBeOpenedAreNamedByAbsolutePathWithTheReason) {
@@ -118,6 +158,34 @@ TEST(BitmapFiles, AnythingButAValidBitmapOfSaneSizeIsRefused) {
         {"too tall", withBmpSize(bmp, 16, 5000000), "The bitmap image is too large: 16 x 5000000 pixels."},
     };
     for (const auto& [name, bytes, message] : cases) EXPECT_EQ(failureOfBytes(loadBmpFile, bytes), message) << name;
+}
+
+// The last three letters alone choose: a JPEG named .jpeg is read as a bitmap.
+TEST(GuideImageFiles, AreReadAsJpegOrBitmapByTheLastThreeLettersOfTheirName) {
+    const QImage picture = twoHalves(64, 32, kRed, kBlue), bitmap = picture.convertToFormat(QImage::Format_BGR888);
+    const QByteArray jpeg = encodeJpeg(picture), bmp = encodeBmp(picture);
+    // Two 64 KiB comments, which the decoder skips across its 64 KiB reads.
+    const QByteArray comment = QByteArray("\xFF\xFE\xFF\xFF") + QByteArray(65533, 'c');
+    const auto decoded = [](const QByteArray& jpeg) { return decodeJpeg(jpeg).convertToFormat(QImage::Format_BGR888); };
+    // File name, bytes, the image read (null: "Bitmap image is not valid").
+    const std::tuple<const char*, QByteArray, QImage> cases[] = {
+        {"comments.jpg", jpeg.left(2) + comment + comment + jpeg.mid(2), decoded(jpeg)},
+        {"a.JPG", jpeg, decoded(jpeg)},
+        {"a.Jpg", jpeg, decoded(jpeg)},
+        {"ajpg", jpeg, decoded(jpeg)},  // three characters, not an extension
+        {"a.bmp", bmp, bitmap},
+        {"a.png", bmp, bitmap},
+        {"a.jpeg", jpeg, QImage()},
+    };
+    for (const auto& [name, bytes, expected] : cases) {
+        TempFolder folder;
+        writeFile(folder / name, bytes);
+        if (expected.isNull()) {
+            EXPECT_EQ(failureOfFile(loadGuideImage, pathOf(folder / name)), "Bitmap image is not valid") << name;
+        } else {
+            EXPECT_EQ(loadGuideImage(pathOf(folder / name)), expected) << name;
+        }
+    }
 }
 
 }  // namespace

@@ -90,8 +90,8 @@ std::string failureOfFile(ImageLoader load, const QString& path) {
 
 std::string failureOfBytes(ImageLoader load, const QByteArray& bytes) {
     TempFolder folder;
-    writeFile(folder / "picture", bytes);
-    return failureOfFile(load, pathOf(folder / "picture"));
+    writeFile(folder / "picture.jpg", bytes);
+    return failureOfFile(load, pathOf(folder / "picture.jpg"));
 }
 
 }  // namespace mosarin::testing

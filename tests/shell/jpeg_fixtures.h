@@ -35,7 +35,7 @@ QString pathOf(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const QByteArray& bytes);
 // The message `load` throws for the file, or "" when it loads.
 std::string failureOfFile(ImageLoader load, const QString& path);
-// The same for a file in a fresh folder holding `bytes`.
+// The same for a file named .jpg in a fresh folder holding `bytes`.
 std::string failureOfBytes(ImageLoader load, const QByteArray& bytes);
 
 }  // namespace mosarin::testing
