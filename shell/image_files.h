@@ -23,7 +23,7 @@ QImage loadBmpFile(const QString& path);
 bool namesJpegFile(const QString& path);
 
 // The editor's guide image in Format_BGR888: a path named as a JPEG file is
-// decoded as one (decodeJpegBgr888, its messages), anything else is read as
+// decoded as one (decodeJpegFileBgr888, its messages), anything else is read as
 // a Windows bitmap (loadBmpFile's messages); a JPEG named .jpeg is therefore
 // "Bitmap image is not valid".
 QImage loadGuideImage(const QString& path);

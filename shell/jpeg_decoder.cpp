@@ -169,10 +169,6 @@ QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QI
 
 QImage decodeJpeg(const QByteArray& bytes) { return decodeAs(&bytes, -1, QString(), QImage::Format_RGB32); }
 
-QImage decodeJpegBgr888(const QByteArray& bytes) {
-    return decodeAs(&bytes, -1, QString(), QImage::Format_BGR888);
-}
-
 QImage decodeJpegFileBgr888(const QString& path) {
     const ReadableFile file(path);
     return decodeAs(nullptr, file.descriptor(), path, QImage::Format_BGR888);

@@ -28,12 +28,10 @@ constexpr int kJpegGreyLevels = 236;
 // "Not enough memory for a W x H image" when the pixels cannot be allocated.
 QImage decodeJpeg(const QByteArray& bytes);
 
-// The same pixels as decodeJpeg, in Format_BGR888: the library writes them
-// straight into the image's rows, without a conversion pass.
-QImage decodeJpegBgr888(const QByteArray& bytes);
-
-// decodeJpegBgr888 of a file, read in pieces as it is decoded: neither the
-// whole file nor a second copy of the pixels is ever held. Also throws
+// The same pixels as decodeJpeg, of a file, in Format_BGR888: the library
+// writes them straight into the image's rows, without a conversion pass, and
+// the file is read in pieces as it is decoded, so neither the whole file nor
+// a second copy of the pixels is ever held. Also throws
 // "Cannot open file "%s". %s" when the file cannot be opened or read, and
 // refuses what readWholeFile refuses.
 QImage decodeJpegFileBgr888(const QString& path);
