@@ -7,6 +7,7 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QTimer>
+#include <utility>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_input.h"
@@ -46,7 +47,10 @@ TFcpintura::TFcpintura(Platform& platform, QString programFolder, QWidget* paren
     runGuarded([this] { FormCreate(); });
 }
 
-void TFcpintura::showModal() { exec(); }
+void TFcpintura::showModal() {
+    tell(std::exchange(noticesAtCreation_, {}));
+    exec();
+}
 
 std::filesystem::path TFcpintura::libraryFile() const {
     return localPath(programFolder_ + QStringLiteral("files/pictures.txt"));
@@ -94,7 +98,10 @@ void TFcpintura::FormCreate() {
     surface_.frameImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
     surface_.boardImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
     surface_.boardCache = QImage();
-    tell(leerarchivo(state_, libraryFile()));
+    // The editor is made hidden at start-up, just after the game has told the
+    // user about the same file; what its own reading found is told when it
+    // is first opened, where it matters.
+    noticesAtCreation_ = leerarchivo(state_, libraryFile());
     state_.currentPicture = 1;
     asignarpintura(state_, 1);
     state_.selectPanelOpen = false;

@@ -151,6 +151,7 @@ private:
     EditorSurface surface_;
     bool tickRunning_ = false;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
+    Notices noticesAtCreation_;              // told at the first opening
 };
 
 }  // namespace mosarin

@@ -168,6 +168,11 @@ TEST(EditorLibrary, AMissingOrEmptyFileGivesABlankPictureToSaveAsPictureOne) {
 
 TEST(EditorLibrary, DamageIsToldOnceUntilTheFileIsRewritten) {
     EditorRig rig(libraryBytes(numberedPictures(2)) + "0000\r\n");
+    EXPECT_TRUE(rig.platform.messages.empty()) << "the game has just told it; the editor tells it when opened";
+    for (int opening = 0; opening < 2; ++opening) {
+        QTimer::singleShot(0, &rig.editor(), [&] { rig.editor().reject(); });
+        rig.editor().showModal();
+    }
     ASSERT_EQ(rig.platform.messages.size(), 1u);
     EXPECT_EQ(rig.platform.messages[0].kind, ShownMessage::Warning);
     EXPECT_TRUE(rig.texts()[0].contains(QStringLiteral("damaged line (3)"))) << rig.texts()[0].toStdString();
