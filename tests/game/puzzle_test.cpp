@@ -220,11 +220,11 @@ TEST(CompletionCheck, FilledCellsMustEqualThePictureOverItsArea) {
 TEST(Input, HoverFollowsThePointerUntilTheGameIsFinished) {
     GameState state = playing(blank(10, 10));
     mouseMove(state, cellX(7), cellY(2));
-    EXPECT_EQ(BoardCell(state.hoverColumn, state.hoverRow), (BoardCell{7, 2}));
+    EXPECT_EQ((BoardCell{state.hoverColumn, state.hoverRow}), (BoardCell{7, 2}));
     EXPECT_TRUE(state.redrawPending);
     state.redrawPending = false;
     mouseMove(state, 700, 20);
-    EXPECT_EQ(BoardCell(state.hoverColumn, state.hoverRow), (BoardCell{-1, -1}));
+    EXPECT_EQ((BoardCell{state.hoverColumn, state.hoverRow}), (BoardCell{-1, -1}));
     EXPECT_FALSE(state.redrawPending);
 
     mouseMove(state, cellX(3), cellY(4));
@@ -235,7 +235,7 @@ TEST(Input, HoverFollowsThePointerUntilTheGameIsFinished) {
     posiciona(state, MouseButton::Left, cellX(5), cellY(5));
     mouseMove(state, cellX(6), cellY(6));
     EXPECT_EQ(state.playGrid.at(6, 6) + state.playGrid.at(7, 7), cellEmpty);
-    EXPECT_EQ(BoardCell(state.hoverColumn, state.hoverRow), (BoardCell{3, 4}));
+    EXPECT_EQ((BoardCell{state.hoverColumn, state.hoverRow}), (BoardCell{3, 4}));
     EXPECT_FALSE(state.redrawPending);
     mouseUp(state);
     EXPECT_EQ(state.dragging + state.dragMode, 0);

@@ -81,13 +81,14 @@ TEST(ImportExchangeFile, RefusesAWholeFileForAnyBadLineOrWhatIsNoFileAndChangesN
         {"folder.gpe", "", " is a folder, not a picture file."},
         {"pipe.gpe", "", " is not a regular file (a device or a pipe, for instance)."},
     };
-    for (const auto& [name, bytes, problem] : cases) {
+    for (const auto& refused : cases) {
+        const auto& [name, bytes, problem] = refused;
         SCOPED_TRACE(name);
         writeBytes(folder / "pictures.txt", library);
         if (!fs::exists(folder / name)) writeBytes(folder / name, bytes);
         ImportOutcome outcome;
         EXPECT_TRUE(returnsPromptly(folder / "pipe.gpe",
-                                    [&] { outcome = importExchangeFile(folder / "pictures.txt", folder / name); }));
+                                    [&] { outcome = importExchangeFile(folder / "pictures.txt", folder / std::get<0>(refused)); }));
         EXPECT_EQ(outcome.status, ImportStatus::Refused);
         EXPECT_EQ(outcome.message, "The file " + quoted(name) + problem + " Nothing was imported.");
         EXPECT_EQ(readBytes(folder / "pictures.txt"), library);

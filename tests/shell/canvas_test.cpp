@@ -67,10 +67,13 @@ TEST(Canvas, FillsLeaveOutRightAndBottomAndLinesLeaveOutTheirEnd) {
         {"line of zero length", line(5, 5, 5, 5), {0, 0, 0, 0}},
         {"line to off the bottom", line(1, 3, 1, 50), {1, 3, 2, 10}},
     };
-    for (const auto& [name, draw, covered] : cases) {
-        const auto [left, top, right, bottom] = covered;
-        expectPixels(drawnOn(filled(12, 10, kWhite), draw), [&](qint64 x, qint64 y) {
-            return left <= x && x < right && top <= y && y < bottom ? toRgb(kInk) : kWhite;
+    for (const auto& test : cases) {
+        const char* name = std::get<0>(test);
+        // Not a structured binding: a lambda may not capture one in C++20
+        // (clang holds to that).
+        const std::array<qint64, 4>& box = std::get<2>(test);
+        expectPixels(drawnOn(filled(12, 10, kWhite), std::get<1>(test)), [&box](qint64 x, qint64 y) {
+            return box[0] <= x && x < box[2] && box[1] <= y && y < box[3] ? toRgb(kInk) : kWhite;
         }, name);
     }
     // Slanted lines are never drawn by the program, but keep the rule too.
