@@ -5,13 +5,13 @@
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 #include <utility>
 
 #include "editor/editor_commands.h"
 #include "editor/editor_input.h"
 #include "editor/picture_store.h"
+#include "shell/window_look.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
 #include "shell/image_view.h"
@@ -81,20 +81,11 @@ void TFcpintura::tell(const Notices& notices) {
     for (const Notice& notice : notices) platform_.showMessage(messageKind(notice.kind), QString::fromStdString(notice.text));
 }
 
-void TFcpintura::placeOnScreen() {
-    const QScreen* display = screen();
-    if (display == nullptr) return;
-    const QRect area = display->geometry();
-    // Integer division truncates toward zero: a screen smaller than the
-    // window puts it partly off the screen.
-    move(area.left() + (area.width() - kOuterWidth) / 2, area.top() + (area.height() - kOuterHeight) / 2);
-}
-
 void TFcpintura::FormCreate() {
     state_ = EditorState{};
     state_.cells.clear();
     state_.library.clear();
-    placeOnScreen();
+    centreOnScreen(*this, kOuterWidth, kOuterHeight);
     surface_.frameImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
     surface_.boardImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
     surface_.boardCache = QImage();

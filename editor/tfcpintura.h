@@ -129,7 +129,6 @@ private:
     void buildSelectPanel();
     void connectHandlers();
 
-    void placeOnScreen();
     // Every handler runs through here: an exception becomes the error box.
     void runGuarded(const std::function<void()>& handler);
     // The title, the size fields and the Select Picture panel as the state

@@ -9,7 +9,7 @@
 #include <QTimer>
 
 #include "editor/tfcpintura.h"
-#include "shell/controls_font.h"
+#include "shell/window_look.h"
 #include "shell/image_view.h"
 #include "shell/wrap_button.h"
 
@@ -79,11 +79,7 @@ const ButtonHandler kButtonHandlers[] = {
 
 void TFcpintura::buildControls() {
     setWindowTitle(QStringLiteral("Pictures Editor"));
-    setFont(controlsFont());
-    QPalette look = palette();
-    look.setColor(QPalette::Window, look.color(QPalette::Button));
-    setPalette(look);
-    setAutoFillBackground(true);
+    dressWindow(*this);
     setFixedSize(kEditorClientWidth, kEditorClientHeight);
 
     // First, so that every other control lies over it.

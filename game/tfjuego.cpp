@@ -4,7 +4,6 @@
 #include <QFrame>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QScreen>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
@@ -14,7 +13,7 @@
 #include "shell/wrap_button.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
-#include "shell/controls_font.h"
+#include "shell/window_look.h"
 #include "shell/image_view.h"
 
 namespace mosarin {
@@ -68,13 +67,7 @@ void Tfjuego::runGuarded(Handler&& handler) {
 
 void Tfjuego::buildControls() {
     setWindowTitle(QStringLiteral("Mosarin"));
-    setFont(controlsFont());
-    // The window's background is the button-face colour, like the board's
-    // default fill, so the surface and the window around it match.
-    QPalette look = palette();
-    look.setColor(QPalette::Window, look.color(QPalette::Button));
-    setPalette(look);
-    setAutoFillBackground(true);
+    dressWindow(*this);
     resize(kGameClientWidth, kGameClientHeight);
 
     Image1 = new ImageView(this);
@@ -140,20 +133,12 @@ void Tfjuego::connectHandlers() {
     Image1->onRelease = [this] { runGuarded([this] { Image1MouseUp(); }); };
 }
 
-void Tfjuego::placeOnScreen() {
-    const QScreen* display = screen();
-    if (display == nullptr) return;
-    const QRect area = display->geometry();
-    const ScreenPoint origin = centredOrigin(area.width(), area.height(), kGameOuterWidth, kGameOuterHeight);
-    move(area.left() + origin.x, area.top() + origin.y);
-}
-
 void Tfjuego::FormCreate() {
     state_.boardLeft = kBoardLeft;
     state_.boardTop = kBoardTop;
     state_.playGrid.clear();
     state_.library.clear();
-    placeOnScreen();
+    centreOnScreen(*this, kGameOuterWidth, kGameOuterHeight);
     newFrame(surface_);
     // Each failed asset is reported on its own and left undrawn; the picture
     // list must still be read so the game stays playable.

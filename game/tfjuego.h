@@ -79,7 +79,6 @@ private:
     void buildControls();
     void buildSelectPanel();
     void connectHandlers();
-    void placeOnScreen();
     // inicializarvar1 with the panel hidden and any damage to the library reported.
     void resetToStartScreen();
     // The list entry the panel's text shows, or -1.

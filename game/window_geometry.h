@@ -1,5 +1,7 @@
 #pragma once
-// Where the game window goes on the screen. Plain integers, no widgets.
+// The game window's sizes; centredOrigin places it on the screen.
+
+#include "shell/window_look.h"
 
 namespace mosarin {
 
@@ -10,17 +12,5 @@ constexpr int kGameOuterHeight = 590;
 // side and a 19-pixel caption. It holds the 780 x 555 play surface.
 constexpr int kGameClientWidth = 782;
 constexpr int kGameClientHeight = 563;
-
-struct ScreenPoint {
-    int x;
-    int y;
-    bool operator==(const ScreenPoint&) const = default;
-};
-
-// The outer top-left corner that centres a window on a screen, by integer
-// division truncating toward zero; negative when the screen is smaller.
-constexpr ScreenPoint centredOrigin(int screenWidth, int screenHeight, int windowWidth, int windowHeight) {
-    return {(screenWidth - windowWidth) / 2, (screenHeight - windowHeight) / 2};
-}
 
 }  // namespace mosarin
