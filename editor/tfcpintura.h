@@ -148,7 +148,6 @@ private:
     QString programFolder_;
     EditorState state_;
     EditorSurface surface_;
-    bool tickRunning_ = false;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
     Notices noticesAtCreation_;              // told at the first opening
 };

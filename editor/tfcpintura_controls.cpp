@@ -156,14 +156,7 @@ void TFcpintura::connectHandlers() {
     connect(tancho, &QLineEdit::textEdited, this, [this](const QString& text) { state_.widthText = text.toStdString(); });
     connect(talto, &QLineEdit::textEdited, this, [this](const QString& text) { state_.heightText = text.toStdString(); });
 
-    // An error box shown from a tick runs a nested event loop in which the
-    // timer keeps firing; one box at a time is enough.
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        if (tickRunning_) return;
-        tickRunning_ = true;
-        runGuarded([this] { Timer1Timer(); });
-        tickRunning_ = false;
-    });
+    frameTimer_->onTick([this] { runGuarded([this] { Timer1Timer(); }); });
 
     // The left, right and middle buttons paint alike.
     Image1->onPress = [this](Qt::MouseButton button, int x, int y) {

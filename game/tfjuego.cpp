@@ -117,14 +117,7 @@ void Tfjuego::connectHandlers() {
     }
     connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
 
-    // An error box shown from a tick runs a nested event loop in which the
-    // timer keeps firing; one box at a time is enough.
-    connect(Timer1, &QTimer::timeout, this, [this] {
-        if (tickRunning_) return;
-        tickRunning_ = true;
-        runGuarded([this] { Timer1Timer(); });
-        tickRunning_ = false;
-    });
+    frameTimer_->onTick([this] { runGuarded([this] { Timer1Timer(); }); });
 
     Image1->onPress = [this](Qt::MouseButton pressed, int x, int y) {
         if (const auto button = gameButton(pressed)) runGuarded([&] { posiciona(*button, x, y); });

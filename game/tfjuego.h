@@ -96,7 +96,6 @@ private:
     PlaySurface surface_;   // Image1 paints straight from its frameImage, which lives as long as the window
     GameAssets assets_;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
-    bool tickRunning_ = false;
 };
 
 }  // namespace mosarin

@@ -13,4 +13,13 @@ void FrameTimer::settle() {
     if (!due && timer_.isActive()) timer_.stop();
 }
 
+void FrameTimer::onTick(std::function<void()> tick) {
+    QObject::connect(&timer_, &QTimer::timeout, &timer_, [this, tick = std::move(tick)] {
+        if (ticking_) return;
+        ticking_ = true;
+        tick();
+        ticking_ = false;
+    });
+}
+
 }  // namespace mosarin

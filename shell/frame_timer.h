@@ -27,9 +27,15 @@ public:
     // then hold a frame back for as long as it lasts.
     void settle();
 
+    // Runs `tick` at every timeout of the timer, one at a time: an error box
+    // shown from a tick runs a nested event loop in which the timer keeps
+    // firing, and one box at a time is enough.
+    void onTick(std::function<void()> tick);
+
 private:
     QTimer& timer_;
     std::function<bool()> frameDue_;
+    bool ticking_ = false;
 };
 
 }  // namespace mosarin
