@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "game/play_history.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
@@ -45,6 +46,14 @@ struct GameState {
     int dragging = 0;
     int dragMode = dragNone;
     int lastColumn = -1, lastRow = -1;     // 0-based, -1 for none
+
+    // Beyond the mouse: the steps that can be taken back, the button
+    // (dragMode) that Shift+arrows extend after Space or X, dragNone when
+    // none, and whether a line's clue turns grey once its filled cells
+    // match it (off until the player turns it on with G).
+    PlayHistory history;
+    int keyDragMode = dragNone;
+    bool greyFinishedClues = false;
 
     // Width and height of the current picture, kept within 1..40 and 1..30
     // whatever the slot holds.

@@ -20,15 +20,27 @@ namespace {
 
 void toggle(GameState& state, BoardCell cell) {
     std::int32_t& value = state.playGrid.at(cell.column + 1, cell.row + 1);
+    const int before = value;
     value = toggledCell(value, state.dragMode);
+    state.history.record(cell.column + 1, cell.row + 1, before, value);
+}
+
+// The mouse takes over from a keyboard drag: Shift+arrows no longer extend it.
+void endKeyboardDrag(GameState& state) {
+    if (state.keyDragMode == dragNone) return;
+    state.keyDragMode = dragNone;
+    state.history.closeStep();
 }
 
 }  // namespace
 
 void posiciona(GameState& state, MouseButton button, int x, int y) {
     if (state.solved) return;
+    endKeyboardDrag(state);
     const std::optional<BoardCell> cell = hitTest(state, x, y);
     if (!cell) return;
+    // Every press begins a step of its own.
+    state.history.closeStep();
     state.dragging = 1;
     state.dragMode = button == MouseButton::Left ? dragFill : dragMark;
     state.lastColumn = cell->column;
@@ -39,6 +51,7 @@ void posiciona(GameState& state, MouseButton button, int x, int y) {
 
 void mouseMove(GameState& state, int x, int y) {
     if (state.solved) return;
+    endKeyboardDrag(state);
     state.hoverColumn = state.hoverRow = -1;
     const std::optional<BoardCell> cell = hitTest(state, x, y);
     if (cell) {
@@ -57,6 +70,8 @@ void mouseMove(GameState& state, int x, int y) {
 void mouseUp(GameState& state) {
     state.dragging = 0;
     state.dragMode = dragNone;
+    state.keyDragMode = dragNone;
+    state.history.closeStep();
 }
 
 bool completionCheck(GameState& state) {

@@ -58,8 +58,12 @@ void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surf
     canvas.fillRect(state.boardLeft, state.boardTop, state.boardLeft + kCellPitch * w,
                     state.boardTop + kCellPitch * h, state.colors[colorBack1]);
     drawGrid(canvas, state);
-    for (int row = 1; row <= h; ++row) drawRowClue(canvas, state, row, kClueColor);
-    for (int column = 1; column <= w; ++column) drawColumnClue(canvas, state, column, kClueColor);
+    surface.greyed = greyedClues(state);
+    const auto clueColor = [](bool grey) { return grey ? kGreyedClueColor : kClueColor; };
+    for (int row = 1; row <= h; ++row)
+        drawRowClue(canvas, state, row, clueColor(surface.greyed.rows[static_cast<size_t>(row)]));
+    for (int column = 1; column <= w; ++column)
+        drawColumnClue(canvas, state, column, clueColor(surface.greyed.columns[static_cast<size_t>(column)]));
 }
 
 QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
@@ -72,7 +76,8 @@ QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, 
         return surface.frameImage.rect();
     }
     QRect changed;
-    if (state.boardStale) {
+    // A line whose clue turns grey, or black again, changes the static layer.
+    if (state.boardStale || greyedClues(state) != surface.greyed) {
         tablero(state, assets, surface);
         copyPixels(surface.frameImage, surface.boardImage);
         surface.drawnOver = QRect();

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "game/clue_progress.h"
 #include "game/game_state.h"
 #include "shell/game_assets.h"
 #include "shell/platform.h"
@@ -25,13 +26,17 @@ struct PlaySurface {
     // frameImage holds an end screen drawn over a background that covers it
     // whole: the next end screen then changes only the board's part.
     bool showsEndScreen = false;
+    // The clues boardImage shows grey; the layer is built again when the
+    // lines to grey change.
+    GreyedClues greyed;
 };
 
 // Gives the surface a new frame of the surface's size in the window's
 // background colour, which shows nothing of the static layer yet.
 void newFrame(PlaySurface& surface);
 
-// Rebuilds boardImage: background, board fill, grid lines, all clues.
+// Rebuilds boardImage: background, board fill, grid lines, all clues (those
+// of lines the player has matched in grey while greying is on).
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface);
 
 // Copies boardImage into frameImage and draws highlight, marks, the hovered

@@ -68,6 +68,8 @@ bool startSelectedPicture(GameState& state, int selectedIndex) {
     for (int column = 1; column <= state.width(); ++column) {
         for (int row = 1; row <= state.height(); ++row) state.playGrid.at(column, row) = cellEmpty;
     }
+    state.history.clear();
+    state.keyDragMode = dragNone;
     state.puzzleActive = true;
     state.boardStale = true;
     state.redrawPending = true;
@@ -93,6 +95,8 @@ LibraryReadReport inicializarvar1(GameState& state, const std::filesystem::path&
     state.redrawPending = true;
     state.boardStale = true;
     state.puzzleActive = false;
+    state.history.clear();   // the game it belonged to is dropped
+    state.keyDragMode = dragNone;
 
     LibraryReadReport report = leerarchivo(state, libraryFile);
     for (std::string& clue : state.columnClues) clue.clear();

@@ -50,6 +50,9 @@ LoadGameOutcome loadGame(GameState& state, const std::filesystem::path& file) {
     for (int row = 1; row <= kMaxHeight; ++row)
         for (int column = 1; column <= kMaxWidth; ++column)
             state.playGrid.at(column, row) = saved.cells.at(column, row);
+    // A loaded game begins its own history: the file holds none.
+    state.history.clear();
+    state.keyDragMode = dragNone;
     state.puzzleActive = true;
     state.boardStale = true;
     state.redrawPending = true;

@@ -3,11 +3,13 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
 
+#include "game/play_key_map.h"
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
 #include "shell/wrap_button.h"
@@ -78,6 +80,7 @@ void Tfjuego::buildControls() {
         button->setGeometry(side.place);
         this->*side.control = button;
     }
+    Button5->setToolTip(playKeysTooltip());
     buildSelectPanel();
 
     Timer1 = new QTimer(this);
@@ -114,6 +117,10 @@ void Tfjuego::connectHandlers() {
     for (const SideButton& side : kSideButtons) {
         const auto handler = side.handler;
         connect(this->*side.control, &QPushButton::clicked, this, [this, handler] { runGuarded([this, handler] { (this->*handler)(); }); });
+        // The side buttons keep the keyboard focus the commands give them;
+        // the game's keys must still reach the board, and Space must not
+        // click the button while a puzzle is on it.
+        (this->*side.control)->installEventFilter(this);
     }
     connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
 
@@ -196,6 +203,29 @@ void Tfjuego::posiciona(MouseButton button, int x, int y) { mosarin::posiciona(s
 void Tfjuego::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
 
 void Tfjuego::Image1MouseUp() { mouseUp(state_); }
+
+bool Tfjuego::gameKeyPressed(const QKeyEvent& event) {
+    const std::optional<KeyPress> press = playKeyFor(event);
+    if (!press) return false;
+    bool taken = false;
+    runGuarded([&] { taken = playKey(state_, *press); });
+    return taken;
+}
+
+void Tfjuego::keyPressEvent(QKeyEvent* event) {
+    if (gameKeyPressed(*event)) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+// Only the side buttons are watched: a game key pressed on one is the
+// game's. (A button clicks on Space's release only after it took the press.)
+bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && gameKeyPressed(*static_cast<QKeyEvent*>(event))) return true;
+    return QWidget::eventFilter(watched, event);
+}
 
 // The surface covers the window from its corner, so a press on the window
 // itself has the same coordinates; it is handled like one on the surface.

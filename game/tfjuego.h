@@ -18,6 +18,7 @@
 
 class QComboBox;
 class QFrame;
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTimer;
@@ -57,6 +58,10 @@ public:
     void posiciona(MouseButton button, int x, int y);
     void Image1MouseMove(int x, int y);
     void Image1MouseUp();
+    // Every key the game answers to comes here, from the window and from its
+    // side buttons, and runs under the error guard. Returns whether the key
+    // was the game's; one that is not is left to the control that has it.
+    bool gameKeyPressed(const QKeyEvent& event);
 
     // The controls.
     ImageView* Image1 = nullptr;
@@ -74,6 +79,8 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();

@@ -1,0 +1,22 @@
+#pragma once
+// Which Qt key events are the game's keys. Everything else (Tab, Return,
+// letters the game does not use, Alt combinations) is left to the controls.
+
+#include <QKeyEvent>
+#include <optional>
+
+#include "game/play_keys.h"
+
+namespace mosarin {
+
+// Arrows (Shift: extend a drag), Space, X and period, Ctrl+Z, Ctrl+Shift+Z
+// and Ctrl+Y, G.
+std::optional<KeyPress> playKeyFor(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
+inline std::optional<KeyPress> playKeyFor(const QKeyEvent& event) {
+    return playKeyFor(event.key(), event.modifiers(), event.isAutoRepeat());
+}
+
+// The keys as the Help button's tooltip lists them.
+QString playKeysTooltip();
+
+}  // namespace mosarin

@@ -1,0 +1,44 @@
+#pragma once
+// Playing from the keyboard. The arrows move the highlight cross (the hover
+// fields the mouse sets), Space presses the left button and X the right one
+// on the cell under the cross, and Shift+arrows carry on the last such press
+// as a drag with the button held. All of it goes through the mouse's own
+// handlers at the centre of the cell, so a key does exactly what the mouse
+// would there, the end of the picture included. Ctrl+Z and Ctrl+Y take back
+// and redo steps; G turns clue greying on and off.
+
+#include "game/game_state.h"
+
+namespace mosarin {
+
+enum class PlayKey {
+    MoveLeft,
+    MoveRight,
+    MoveUp,
+    MoveDown,
+    Fill,     // the left button
+    Mark,     // the right button
+    Undo,
+    Redo,
+    ToggleClueGreying,
+};
+
+struct KeyPress {
+    PlayKey key;
+    bool extend = false;       // Shift held with an arrow
+    bool autoRepeat = false;   // the key is held down and repeats
+    bool operator==(const KeyPress&) const = default;
+};
+
+// Applies `press` to the puzzle. Returns whether the key is the game's: a
+// puzzle is set up on the board. Otherwise nothing changes, and the key is
+// left to whatever else wants it (a focused button, say).
+bool playKey(GameState& state, const KeyPress& press);
+
+// Takes back the last step, or does the last undone one again; a drag in
+// progress is ended first, as by a release. Nothing once the picture is
+// finished: its end screen stays. Returns whether the board changed.
+bool undoStep(GameState& state);
+bool redoStep(GameState& state);
+
+}  // namespace mosarin

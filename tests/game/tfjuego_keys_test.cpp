@@ -1,0 +1,62 @@
+// The game's keys in the real window: they reach the board from whichever
+// side button holds the focus, Space never clicks that button while a puzzle
+// is on the board, and the timer wakes for the frame a key asks for.
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include "tests/game/tfjuego_fixture.h"
+
+namespace mosarin::testing {
+namespace {
+
+TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
+    // On the start screen the keys are the buttons' own: Space clicks.
+    game.Button1->setFocus();
+    QTest::keyClick(game.Button1, Qt::Key_Space);
+    EXPECT_TRUE(game.gp1->isVisible()) << "Space on \"New Game\" opens the panel";
+
+    playPicture(game, 1);   // 5 x 5, its first row filled
+    struct Case {
+        QWidget* focus;
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        int column, row, value;   // the cell to look at and what it holds after the key
+    };
+    const Case cases[] = {
+        {game.Button5, Qt::Key_Right, Qt::NoModifier, 0, 0, 0},   // the cross appears top left
+        {game.Button5, Qt::Key_Space, Qt::NoModifier, 0, 0, 1},   // not a click of "Help (On-Line)"
+        {game.Button5, Qt::Key_Right, Qt::ShiftModifier, 1, 0, 1},
+        {game.Button1, Qt::Key_Down, Qt::NoModifier, 1, 1, 0},
+        {game.Button1, Qt::Key_Period, Qt::NoModifier, 1, 1, 2},
+        {&game, Qt::Key_X, Qt::NoModifier, 1, 1, 0},
+        {game.Button6, Qt::Key_Z, Qt::ControlModifier, 1, 1, 2},
+        {game.Button2, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier, 1, 1, 0},
+        {game.Button3, Qt::Key_Z, Qt::ControlModifier, 1, 1, 2},
+        {game.Button3, Qt::Key_Y, Qt::ControlModifier, 1, 1, 0},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        const Case& c = cases[i];
+        SCOPED_TRACE(::testing::Message() << "key " << i);
+        game.Timer1->stop();
+        c.focus->setFocus();
+        QTest::keyClick(c.focus, c.key, c.modifiers);
+        EXPECT_EQ(cell(c.column, c.row), c.value);
+        EXPECT_TRUE(game.Timer1->isActive()) << "the key's frame is due at the next tick";
+        EXPECT_EQ(QApplication::focusWidget(), c.focus) << "the focus stays where it was";
+        game.Timer1Timer();
+    }
+    EXPECT_EQ(cell(0, 0), 1);
+    EXPECT_EQ(game.state().hoverColumn, 1);
+    EXPECT_EQ(game.state().hoverRow, 1);
+    EXPECT_TRUE(platform.openedUrls.isEmpty());
+    EXPECT_FALSE(game.gp1->isVisible());
+    // The keys are listed where the player looks for help.
+    for (const char* key : {"Space", "Ctrl+Z", "Ctrl+Y", "G:"})
+        EXPECT_TRUE(game.Button5->toolTip().contains(QLatin1String(key))) << key;
+}
+
+}  // namespace
+}  // namespace mosarin::testing
