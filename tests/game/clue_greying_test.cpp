@@ -30,19 +30,18 @@ TEST(ClueGreying, MatchedLinesTurnGreyOnlyWhileOn) {
     setPlayCells(state, {"##########", "#########.", "#", "#", "#", "#", "#", "#", "#", "#"});
     const QImage before = (mostrar(state, assets, surface, platform), surface.frameImage);
 
-    struct Case {
+    const struct {
         const char* what;
         PlayKey key;
         std::vector<std::string> cells;   // set before the frame, when any
         bool row1, column1, row2;         // grey or not
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"greying on", PlayKey::ToggleClueGreying, {}, true, true, false},
         {"row 2 matched", PlayKey::MoveRight, {"", "##########"}, true, true, true},
         {"row 1 no longer", PlayKey::MoveLeft, {".#########"}, false, false, true},
         {"greying off", PlayKey::ToggleClueGreying, {}, false, false, false},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         ASSERT_TRUE(playKey(state, KeyPress{c.key}));
         setPlayCells(state, c.cells);

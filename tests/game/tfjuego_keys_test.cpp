@@ -19,13 +19,12 @@ TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
     EXPECT_TRUE(game.gp1->isVisible()) << "Space on \"New Game\" opens the panel";
 
     playPicture(game, 1);   // 5 x 5, its first row filled
-    struct Case {
+    const struct {
         QWidget* focus;
         Qt::Key key;
         Qt::KeyboardModifiers modifiers;
         int column, row, value;   // the cell to look at and what it holds after the key
-    };
-    const Case cases[] = {
+    } cases[] = {
         {game.Button5, Qt::Key_Right, Qt::NoModifier, 0, 0, 0},   // the cross appears top left
         {game.Button5, Qt::Key_Space, Qt::NoModifier, 0, 0, 1},   // not a click of "Help (On-Line)"
         {game.Button5, Qt::Key_Right, Qt::ShiftModifier, 1, 0, 1},
@@ -38,7 +37,7 @@ TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
         {game.Button3, Qt::Key_Y, Qt::ControlModifier, 1, 1, 0},
     };
     for (size_t i = 0; i < std::size(cases); ++i) {
-        const Case& c = cases[i];
+        const auto& c = cases[i];
         SCOPED_TRACE(::testing::Message() << "key " << i);
         game.Timer1->stop();
         c.focus->setFocus();
