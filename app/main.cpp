@@ -1,6 +1,7 @@
 // Program entry: the game window first (the main window), then the editor
 // window, hidden; then the event loop shows the game window.
 #include <QApplication>
+#include <QIcon>
 
 #include "editor/tfcpintura.h"
 #include "game/tfjuego.h"
@@ -10,6 +11,10 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(mosarin::applicationTitle());
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/icons/mosarin-48.png"));
+    icon.addFile(QStringLiteral(":/icons/mosarin-256.png"));
+    QApplication::setWindowIcon(icon);
     mosarin::QtPlatform platform;
 
     mosarin::Tfjuego game(platform, mosarin::programFolder());

@@ -98,6 +98,7 @@ void TFcpintura::FormCreate() {
     state_.selectPanelOpen = false;
     guideScaled = QImage();
     guideSource = QImage();
+    history_.clear();
     showState();
 }
 
@@ -117,17 +118,24 @@ void TFcpintura::Button1Click() {
         tell({*refusal});
     } else if (offerToSave()) {
         tell(newPicture(state_, libraryFile()));
+        history_.clear();
     }
     showState();
 }
 
 void TFcpintura::Button2Click() {
-    if (offerToSave()) tell(previousPicture(state_, libraryFile()));
+    if (offerToSave()) {
+        tell(previousPicture(state_, libraryFile()));
+        history_.clear();
+    }
     showState();
 }
 
 void TFcpintura::Button18Click() {
-    if (offerToSave()) tell(nextPicture(state_, libraryFile()));
+    if (offerToSave()) {
+        tell(nextPicture(state_, libraryFile()));
+        history_.clear();
+    }
     showState();
 }
 
@@ -152,7 +160,9 @@ int TFcpintura::selectedEntry() const {
 }
 
 void TFcpintura::Button19Click() {
-    tell(loadSelectedPicture(state_, selectedEntry(), libraryFile()));
+    const int entry = selectedEntry();
+    tell(loadSelectedPicture(state_, entry, libraryFile()));
+    if (entry >= 0) history_.clear();
     showState();
 }
 
@@ -164,18 +174,18 @@ void TFcpintura::Button1Click9() {
 }
 
 void TFcpintura::Button13Click() {
-    if (platform_.confirm(QString::fromLatin1(kClearBoardText))) clearBoard(state_);
+    if (platform_.confirm(QString::fromLatin1(kClearBoardText))) asStep([this] { clearBoard(state_); });
 }
 
 void TFcpintura::Button5Click() {
-    changeSize(state_);
+    asStep([this] { changeSize(state_); });
     showState();
     // A hidden guide image is scaled again only by the next "Show".
     if (state_.guideVisible) fitGuideImage();
 }
 
 void TFcpintura::chooseColor(ColorSlot slot) {
-    if (const std::optional<Color> chosen = platform_.chooseColor(state_.chooserColor)) applyChosenColor(state_, slot, *chosen);
+    if (const std::optional<Color> chosen = platform_.chooseColor(state_.chooserColor)) asStep([&] { applyChosenColor(state_, slot, *chosen); });
 }
 
 void TFcpintura::Button6Click() { chooseColor(colorPicture); }
@@ -185,7 +195,12 @@ void TFcpintura::Button9Click() { chooseColor(colorLine1); }
 void TFcpintura::Button10Click() { chooseColor(colorLine2); }
 
 void TFcpintura::Button14Click() {
-    if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) tell(deleteCurrentPicture(state_, libraryFile()));
+    if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) {
+        const int countBefore = state_.library.count;
+        tell(deleteCurrentPicture(state_, libraryFile()));
+        // The last picture is never deleted; then the board stays as it was.
+        if (state_.library.count != countBefore) history_.clear();
+    }
     showState();
 }
 
@@ -198,13 +213,19 @@ void TFcpintura::mostrar() {
     Image1->setFrame(surface_.frameImage);
 }
 
+// A press and its whole drag are one undo step, closed by the release.
 void TFcpintura::posiciona(int x, int y) {
+    if (!state_.resizeMode) history_.begin(state_);
     if (mosarin::posiciona(state_, x, y) == PressResult::EndResize) finredim();
+    if (!state_.dragging) history_.end(state_);
 }
 
 void TFcpintura::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
 
-void TFcpintura::Image1MouseUp() { mouseUp(state_); }
+void TFcpintura::Image1MouseUp() {
+    mouseUp(state_);
+    history_.end(state_);
+}
 
 // Image1 covers the window from its corner, so a press on the window itself
 // has the same coordinates; it is handled like one on the board. Presses that

@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "editor/editor_board.h"
+#include "editor/editor_history.h"
 #include "editor/editor_state.h"
 #include "shell/frame_timer.h"
 #include "shell/modal_window.h"
@@ -46,6 +47,7 @@ public:
 
     EditorState& state() { return state_; }
     EditorSurface& surface() { return surface_; }
+    const EditorHistory& history() const { return history_; }
     std::filesystem::path libraryFile() const;
 
     // Handlers. Called directly they may throw; from Qt's signals and events
@@ -78,6 +80,10 @@ public:
     void finredim();
     // Composes a frame and hands it to Image1.
     void mostrar();
+    // Ctrl+Z, and Ctrl+Shift+Z or Ctrl+Y (tfcpintura_keys.cpp): the picture
+    // on the board as it was before the last step, or after the step undone.
+    void undoStep();
+    void redoStep();
 
     // The guide image: as drawn under the board (15w x 15h after each
     // scaling) and the source it is scaled from. Empty until one is loaded.
@@ -121,6 +127,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // tfcpintura_controls.cpp: the layout.
@@ -143,11 +150,17 @@ private:
     void fitGuideImage();
     // The list entry the panel's text shows, or -1.
     int selectedEntry() const;
+    // Runs a command that changes the picture on the board as one undo step.
+    void asStep(const std::function<void()>& command);
+    // After an undo or a redo: the fields, and a shown guide image at the
+    // board's new size.
+    void showRestoredPicture();
 
     Platform& platform_;
     QString programFolder_;
     EditorState state_;
     EditorSurface surface_;
+    EditorHistory history_;                  // of the picture on the board
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
     Notices noticesAtCreation_;              // told at the first opening
 };

@@ -47,6 +47,7 @@ void TFcpintura::Button16Click() {
     state_.guideVisible = false;
     state_.redrawPending = true;
     state_.boardStale = true;
+    history_.clear();
     showState();
 }
 

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-apps python3
+  desktop-file-utils  # desktop-file-validate: the install test checks the desktop entry
 )
 
 missing=()

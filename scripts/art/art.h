@@ -3,6 +3,7 @@
 // are drawn for fixed places on the game's 780 x 555 play surface, so the
 // layout constants below mirror where the game draws each of them.
 
+#include <QByteArray>
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -81,6 +82,10 @@ QImage makeOverlay();
 // Replaces every pixel whose alpha is below half by `key` and makes the
 // rest opaque, so the game's colour-keyed drawing shows no blended fringes.
 QImage keyedOnto(const QImage& drawing, const QColor& key);
+
+// The program's icon, `size` pixels square, and the same drawing as SVG.
+QImage makeIcon(int size);
+QByteArray makeIconSvg();
 
 struct ArtSet {
     QImage background, title, endFrame, overlay;

@@ -1,5 +1,7 @@
-// Draws Mosarin's four pictures: back.jpg, init.jpg, end2.jpg, end1.bmp.
+// Draws Mosarin's four pictures: back.jpg, init.jpg, end2.jpg, end1.bmp;
+// or, with --icons, the program's icon at 48 and 256 pixels and as SVG.
 //   make_art OUTPUT_FOLDER [--mockups MOCKUP_FOLDER]
+//   make_art --icons ICON_FOLDER
 // Everything is drawn from fixed seeds, so a rerun gives the same pictures.
 
 #include "art.h"
@@ -38,6 +40,13 @@ bool writeAll(const art::ArtSet& set, const QDir& out) {
            saveJpeg(set.endFrame, out.filePath("end2.jpg")) && saveBitmap(set.overlay, out.filePath("end1.bmp"));
 }
 
+bool writeIcons(const QDir& out) {
+    QFile svg(out.filePath("mosarin.svg"));
+    return art::makeIcon(48).save(out.filePath("mosarin-48.png"), "PNG") &&
+           art::makeIcon(256).save(out.filePath("mosarin-256.png"), "PNG") && svg.open(QIODevice::WriteOnly) &&
+           svg.write(art::makeIconSvg()) > 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -45,8 +54,15 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
     const QStringList args = app.arguments();
+    if (args.size() == 3 && args[1] == QLatin1String("--icons")) {
+        QDir().mkpath(args[2]);
+        if (writeIcons(QDir(args[2])))
+            return 0;
+        std::fprintf(stderr, "could not write the icons into %s\n", qPrintable(args[2]));
+        return 1;
+    }
     if (args.size() != 2 && !(args.size() == 4 && args[2] == QLatin1String("--mockups"))) {
-        std::fprintf(stderr, "usage: make_art OUTPUT_FOLDER [--mockups MOCKUP_FOLDER]\n");
+        std::fprintf(stderr, "usage: make_art OUTPUT_FOLDER [--mockups MOCKUP_FOLDER] | make_art --icons ICON_FOLDER\n");
         return 2;
     }
     art::ArtSet set;
