@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "editor/check_worker.h"
 #include "editor/editor_board.h"
 #include "editor/editor_state.h"
 #include "shell/frame_timer.h"
@@ -71,6 +72,10 @@ public:
     void Button16Click();   // "Import Picture"
     void Button17Click();   // "Export Picture"
     void Timer1Timer();
+    // F7: checks in the background that the picture, with the clues it would
+    // have when saved, has exactly one solution, and tells the answer.
+    void checkPicture();
+    CheckWorker& checkWorker() { return checkWorker_; }
     void posiciona(int x, int y);
     void Image1MouseMove(int x, int y);
     void Image1MouseUp();
@@ -121,6 +126,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // tfcpintura_controls.cpp: the layout.
@@ -143,6 +149,9 @@ private:
     void fitGuideImage();
     // The list entry the panel's text shows, or -1.
     int selectedEntry() const;
+    // A change to the board cancels a running check and drops the outline.
+    void noticeBoardChange();
+    void showCheckAnswer(const solver::SolveResult& result);
 
     Platform& platform_;
     QString programFolder_;
@@ -150,6 +159,8 @@ private:
     EditorSurface surface_;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
     Notices noticesAtCreation_;              // told at the first opening
+    CheckWorker checkWorker_{*this};
+    std::string checkedBoard_;               // the board the check or outline belongs to
 };
 
 }  // namespace mosarin
