@@ -111,20 +111,10 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget) {
                 empty.at(column, row) = Cell::Empty;
                 const bool emptyFits = propagator.propagateCell(empty, column, row);
                 if (!filledFits && !emptyFits) return ProbeOutcome::Contradiction;
-                if (!filledFits || !emptyFits) {
-                    // Both trial grids are fully propagated already.
-                    grid = filledFits ? std::move(filled) : std::move(empty);
-                    progress = true;
-                    continue;
-                }
-                const Grid before = grid;
-                for (size_t i = 0; i < grid.cells.size(); ++i) {
-                    if (grid.cells[i] == Cell::Unknown && filled.cells[i] == empty.cells[i]) grid.cells[i] = filled.cells[i];
-                }
-                if (grid != before) {
-                    progress = true;
-                    if (!propagator.propagateChanged(grid, before)) return ProbeOutcome::Contradiction;
-                }
+                if (filledFits && emptyFits) continue;
+                // The trial grid that fits is fully propagated already.
+                grid = filledFits ? std::move(filled) : std::move(empty);
+                progress = true;
             }
         }
     }

@@ -51,8 +51,7 @@ private:
 enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 
 // Tries each unknown cell both ways with propagation: when one way leads to
-// a contradiction the cell takes the other value, and cells both ways agree
-// on are decided too. Repeats until the grid is solved or no probe decides
+// a contradiction the cell takes the other value. Repeats until the grid is solved or no probe decides
 // anything more. The grid must already be propagated.
 ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget);
 
