@@ -246,6 +246,9 @@ void TFcpintura::Timer1Timer() {
 }
 
 void TFcpintura::mostrar() {
+    // Every change to the board asks for a frame, so this sees any change
+    // that did not pass through a handler here (a size typed, a test's call).
+    noticeBoardChange();
     mosarin::mostrar(state_, guideScaled, surface_);
     Image1->setFrame(surface_.frameImage);
 }
