@@ -241,6 +241,12 @@ void TFcpintura::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
+// A closed editor answers no more: its check's box would stand alone.
+void TFcpintura::hideEvent(QHideEvent* event) {
+    checkWorker_.cancel();
+    QDialog::hideEvent(event);
+}
+
 void TFcpintura::Timer1Timer() {
     if (state_.redrawPending) mostrar();
 }

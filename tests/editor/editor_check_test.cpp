@@ -2,6 +2,7 @@
 // answer's text, the outline where two solutions differ (exact pixels), and
 // a change to the board cancelling the check and dropping the outline.
 #include <QCoreApplication>
+#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -93,6 +94,9 @@ TEST(EditorCheck, AnswersByTheBoardAsSavedAndAChangeCancelsTheCheck) {
     pressF7AndWait(editor);
     EXPECT_EQ(rig.texts(), QStringList{"This picture has exactly one solution; line logic alone solves it."});
     EXPECT_EQ(editor.tancho->text(), "1");
+    // The key is named where a picture is made final.
+    EXPECT_TRUE(editor.Button4->toolTip().contains("F7"));
+    EXPECT_TRUE(editor.Button17->toolTip().contains("F7"));
 }
 
 TEST(EditorCheck, EveryAnswerHasItsText) {
