@@ -97,6 +97,8 @@ bool Propagator::run(Grid& grid) {
 }
 
 ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget) {
+    // Trial grids reused for every probe: copying into them allocates nothing.
+    Grid filled = grid, empty = grid;
     bool progress = true;
     while (progress) {
         progress = false;
@@ -104,16 +106,16 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget) {
             for (int column = 0; column < grid.width; ++column) {
                 if (grid.at(column, row) != Cell::Unknown) continue;
                 if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
-                Grid filled = grid;
+                filled.cells = grid.cells;
                 filled.at(column, row) = Cell::Filled;
                 const bool filledFits = propagator.propagateCell(filled, column, row);
-                Grid empty = grid;
+                empty.cells = grid.cells;
                 empty.at(column, row) = Cell::Empty;
                 const bool emptyFits = propagator.propagateCell(empty, column, row);
                 if (!filledFits && !emptyFits) return ProbeOutcome::Contradiction;
                 if (filledFits && emptyFits) continue;
                 // The trial grid that fits is fully propagated already.
-                grid = filledFits ? std::move(filled) : std::move(empty);
+                grid.cells = filledFits ? filled.cells : empty.cells;
                 progress = true;
             }
         }
