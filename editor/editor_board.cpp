@@ -65,6 +65,21 @@ void drawSelection(const EditorState& state, QImage& frame) {
     fillBlock(frame, right - 1, top, right, bottom, kSelectionPixel);
 }
 
+// A one-pixel ring between the cell's grid lines and its mark, so the mark
+// and the grid stay as they are and the cell's state remains visible.
+void drawOutlines(const EditorState& state, QImage& frame) {
+    const QRgb pixel = toRgb(state.outlineColor);
+    for (const auto& [column, row] : state.outlinedCells) {
+        if (column < 1 || column > state.width() || row < 1 || row > state.height()) continue;
+        const int left = cellLeft(state, column) + 1, top = cellTop(state, row) + 1;
+        const int right = left + kEditorCellSize - 1, bottom = top + kEditorCellSize - 1;
+        fillBlock(frame, left, top, right, top + 1, pixel);
+        fillBlock(frame, left, bottom - 1, right, bottom, pixel);
+        fillBlock(frame, left, top, left + 1, bottom, pixel);
+        fillBlock(frame, right - 1, top, right, bottom, pixel);
+    }
+}
+
 }  // namespace
 
 void tablero(const EditorState& state, const QImage& guideScaled, EditorSurface& surface) {
@@ -81,6 +96,7 @@ void tablero(const EditorState& state, const QImage& guideScaled, EditorSurface&
 void armatablero(const EditorState& state, EditorSurface& surface) {
     copyPixels(surface.frameImage, surface.boardCache);
     drawMarks(state, surface.frameImage);
+    drawOutlines(state, surface.frameImage);
     if (state.resizeMode) drawSelection(state, surface.frameImage);
 }
 

@@ -4,6 +4,7 @@
 // storing of pictures and the commands work on it. No Qt here.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "picture/picture_record.h"
@@ -56,6 +57,11 @@ struct EditorState {
     bool selectPanelOpen = false;    // gp1 shown and the command area disabled
     Color chooserColor = 0;          // the colour last chosen in the colour chooser
     bool damageReported = false;     // the user was told the library file is damaged
+
+    // After a check found two solutions: the cells (1-based column, row) in
+    // which they differ, outlined in outlineColor until the board changes.
+    std::vector<std::pair<int, int>> outlinedCells;
+    Color outlineColor = 0;
 
     // Width and height of slot currentPicture, kept within 1..40 and 1..30
     // whatever the slot holds.

@@ -35,6 +35,11 @@ BoardSize readSizeFields(EditorState& state) {
     return {readSizeField(state.widthText, kMaxWidth), readSizeField(state.heightText, kMaxHeight)};
 }
 
+BoardSize sizeFieldsAsSaved(const EditorState& state) {
+    std::string width = state.widthText, height = state.heightText;
+    return {readSizeField(width, kMaxWidth), readSizeField(height, kMaxHeight)};
+}
+
 Notices leerarchivo(EditorState& state, const std::filesystem::path& libraryFile) {
     const LibraryReadReport report = readLibraryFile(libraryFile, state.library);
     if (report.lastColors) state.colors = *report.lastColors;

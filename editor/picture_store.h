@@ -19,6 +19,8 @@ struct BoardSize {
 // 1..30. A text is rewritten to the value kept only when that value had to
 // be corrected, so "12abc" stays as typed and "55" becomes "40".
 BoardSize readSizeFields(EditorState& state);
+// The size a save would store, leaving the texts as they are.
+BoardSize sizeFieldsAsSaved(const EditorState& state);
 
 // Reads the library file into the editor's library (working colours of its
 // last line). A file that cannot be opened changes nothing. An empty library

@@ -10,6 +10,7 @@
 
 #include "editor/editor_commands.h"
 #include "editor/editor_input.h"
+#include "editor/picture_check.h"
 #include "editor/picture_store.h"
 #include "shell/window_look.h"
 #include "shell/app_info.h"
@@ -30,6 +31,11 @@ MessageKind messageKind(NoticeKind kind) {
     case NoticeKind::Error: break;
     }
     return MessageKind::Error;
+}
+
+Color plainColor(Color color) {
+    const QRgb rgb = toRgb(color);
+    return static_cast<Color>(qRed(rgb)) | static_cast<Color>(qGreen(rgb)) << 8 | static_cast<Color>(qBlue(rgb)) << 16;
 }
 
 void showText(QLineEdit* field, const std::string& text) {
@@ -60,6 +66,7 @@ void TFcpintura::runGuarded(const std::function<void()>& handler) {
     // A handler shows what it changed; one that failed half-way may have
     // left the controls behind the state.
     if (!guarded(platform_, handler)) showState();
+    noticeBoardChange();
     // Timer1 runs only while a frame is due, so an idle editor, shown or
     // hidden, never wakes the program.
     frameTimer_->settle();
@@ -204,11 +211,55 @@ void TFcpintura::Button14Click() {
     showState();
 }
 
+void TFcpintura::checkPicture() {
+    state_.outlinedCells.clear();
+    state_.redrawPending = true;
+    checkedBoard_ = checkedBoardKey(state_);
+    checkWorker_.start(cluesAsSaved(state_), kPictureCheckSeconds,
+                       [this](const solver::SolveResult& result) { runGuarded([&] { showCheckAnswer(result); }); });
+}
+
+void TFcpintura::showCheckAnswer(const solver::SolveResult& result) {
+    // A size typed since F7 changes the clues without passing a handler.
+    if (checkedBoardKey(state_) != checkedBoard_) return;
+    // Outlined before the box opens, so the user sees the cells it speaks of.
+    state_.outlinedCells = cellsToOutline(result);
+    if (!state_.outlinedCells.empty()) {
+        ColorSet plain{};
+        for (int slot = 0; slot < kColorSlots; ++slot) plain[slot] = plainColor(state_.colors[slot]);
+        state_.outlineColor = outlineColorFor(plain);
+        state_.redrawPending = true;
+        mostrar();
+    }
+    platform_.showMessage(MessageKind::Information, QString::fromStdString(checkMessage(result)));
+}
+
+void TFcpintura::noticeBoardChange() {
+    if (!checkWorker_.running() && state_.outlinedCells.empty()) return;
+    if (checkedBoardKey(state_) == checkedBoard_) return;
+    checkWorker_.cancel();
+    if (!state_.outlinedCells.empty()) {
+        state_.outlinedCells.clear();
+        state_.redrawPending = true;
+    }
+}
+
+// F7 is the editor's own key: the controls pass it on, and no command of
+// the window uses it.
+// A closed editor answers no more: its check's box would stand alone.
+void TFcpintura::hideEvent(QHideEvent* event) {
+    checkWorker_.cancel();
+    QDialog::hideEvent(event);
+}
+
 void TFcpintura::Timer1Timer() {
     if (state_.redrawPending) mostrar();
 }
 
 void TFcpintura::mostrar() {
+    // Every change to the board asks for a frame, so this sees any change
+    // that did not pass through a handler here (a size typed, a test's call).
+    noticeBoardChange();
     mosarin::mostrar(state_, guideScaled, surface_);
     Image1->setFrame(surface_.frameImage);
 }

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "editor/check_worker.h"
 #include "editor/editor_board.h"
 #include "editor/editor_history.h"
 #include "editor/editor_state.h"
@@ -73,6 +74,10 @@ public:
     void Button16Click();   // "Import Picture"
     void Button17Click();   // "Export Picture"
     void Timer1Timer();
+    // F7: checks in the background that the picture, with the clues it would
+    // have when saved, has exactly one solution, and tells the answer.
+    void checkPicture();
+    CheckWorker& checkWorker() { return checkWorker_; }
     void posiciona(int x, int y);
     void Image1MouseMove(int x, int y);
     void Image1MouseUp();
@@ -128,6 +133,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     // tfcpintura_controls.cpp: the layout.
@@ -155,6 +161,9 @@ private:
     // After an undo or a redo: the fields, and a shown guide image at the
     // board's new size.
     void showRestoredPicture();
+    // A change to the board cancels a running check and drops the outline.
+    void noticeBoardChange();
+    void showCheckAnswer(const solver::SolveResult& result);
 
     Platform& platform_;
     QString programFolder_;
@@ -163,6 +172,8 @@ private:
     EditorHistory history_;                  // of the picture on the board
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
     Notices noticesAtCreation_;              // told at the first opening
+    CheckWorker checkWorker_{*this};
+    std::string checkedBoard_;               // the board the check or outline belongs to
 };
 
 }  // namespace mosarin

@@ -124,6 +124,11 @@ void TFcpintura::buildCommandArea() {
     Button15 = addButton(GroupBox4, "Resize", {64, 16, 57, 20});
     Button16 = addButton<WrapButton>(GroupBox3, "Import Picture", {536, 9, 65, 33});
     Button17 = addButton<WrapButton>(GroupBox3, "Export Picture", {536, 41, 65, 32});
+    // F7 has no button of its own; it is named where a picture is made final.
+    Button4->setToolTip(QStringLiteral("Store the picture in the library. Press F7 first to check that its clues "
+                                       "have exactly one solution."));
+    Button17->setToolTip(QStringLiteral("Write the picture to a .gpe file. Press F7 first to check that its clues "
+                                        "have exactly one solution."));
 }
 
 void TFcpintura::buildSelectPanel() {

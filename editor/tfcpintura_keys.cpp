@@ -10,13 +10,14 @@ namespace mosarin {
 
 namespace {
 
-enum class EditorKey { None, Undo, Redo };
+enum class EditorKey { None, Undo, Redo, Check };
 
 EditorKey editorKeyFor(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held =
         event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool ctrl = held == Qt::ControlModifier;
     const bool ctrlShift = held == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (event.key() == Qt::Key_F7 && held == Qt::NoModifier) return EditorKey::Check;
     if (event.key() == Qt::Key_Z && ctrl) return EditorKey::Undo;
     if ((event.key() == Qt::Key_Z && ctrlShift) || (event.key() == Qt::Key_Y && ctrl)) return EditorKey::Redo;
     return EditorKey::None;
@@ -31,6 +32,9 @@ void TFcpintura::keyPressEvent(QKeyEvent* event) {
         break;
     case EditorKey::Redo:
         runGuarded([this] { redoStep(); });
+        break;
+    case EditorKey::Check:
+        runGuarded([this] { checkPicture(); });
         break;
     case EditorKey::None:
         QDialog::keyPressEvent(event);

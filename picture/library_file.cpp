@@ -137,9 +137,11 @@ std::string formatPictureLine(const TPictureRecord& record) {
     return line;
 }
 
-LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library) {
+LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library,
+                                  bool readOnly) {
     LibraryReadReport report;
     report.file = file;
+    report.readOnly = readOnly;
     const std::optional<std::string> content = readWholeFile(file);
     if (!content) return report;
     report.opened = true;
@@ -165,7 +167,7 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
     library.count = count;
     if (count > 0) report.lastColors = library.slots[count].colors;
 
-    if (report.damaged()) {
+    if (report.damaged() && !readOnly) {
         BackupResult backup = keepOriginalBeside(file, *content);
         report.backupPath = std::move(backup.path);
         report.backupError = std::move(backup.error);

@@ -26,6 +26,7 @@ struct LibraryReadReport {
     int droppedLines = 0;                  // lines past the 1000th, kept in no slot
     std::filesystem::path backupPath;      // where the original was copied, when it had to be
     std::string backupError;               // why no copy could be kept, when backupPath is empty
+    bool readOnly = false;                 // read for checking only: no copy was asked for
 
     bool damaged() const { return !repairedLines.empty() || !cutLines.empty() || droppedLines > 0; }
     // A message for the user naming what was repaired, cut or dropped and
@@ -40,7 +41,10 @@ struct LibraryReadReport {
 // ignored; when any line could not be kept as it was, the original file is
 // first copied beside it (see backupPath) so that a later rewrite loses nothing.
 // Throws std::runtime_error when reading fails after the file was opened.
-LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library);
+// With `readOnly`, nothing is written beside the file: for a check that
+// only reports and never rewrites the library.
+LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library,
+                                  bool readOnly = false);
 
 struct LibraryWriteResult {
     bool ok = false;

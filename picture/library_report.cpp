@@ -59,7 +59,9 @@ std::string LibraryReadReport::describe() const {
     if (!cutLines.empty()) parts.push_back(cutPart(cutLines));
     if (droppedLines > 0) parts.push_back(droppedPart(droppedLines));
     std::string text = "The picture library \"" + file.string() + "\" had " + joined(parts) + ".";
-    if (!backupPath.empty()) {
+    if (readOnly) {
+        text += " The file was left as it is.";
+    } else if (!backupPath.empty()) {
         text += " The original file was kept as \"" + backupPath.string() + "\".";
     } else {
         text += " No copy of the original file could be kept. " + withFullStop(backupError);

@@ -1,0 +1,123 @@
+// F7: the picture on the board is checked off the window's thread; the
+// answer's text, the outline where two solutions differ (exact pixels), and
+// a change to the board cancelling the check and dropping the outline.
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include "editor/picture_check.h"
+#include "picture/packed_rows.h"
+#include "shell/canvas.h"
+#include "tests/editor/editor_fixture.h"
+
+namespace mosarin::testing {
+namespace {
+
+// Red cells, greys and black around them: green stands farthest from all five.
+constexpr ColorSet kCheckColors = {0x0000FFu, 0xFFFFFFu, 0xEEEEEEu, 0x888888u, 0x000000u};
+constexpr Color kExpectedOutline = 0x00FF00u;
+
+TPictureRecord pictureOf(const std::vector<std::string>& rows) {
+    CellGrid cells;
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t column = 0; column < rows[row].size(); ++column) cells.at(int(column) + 1, int(row) + 1) = rows[row][column] == '#';
+    return {packRows(cells), int(rows[0].size()), int(rows.size()), kCheckColors};
+}
+
+const std::vector<TPictureRecord> kPictures = {
+    pictureOf({"#..", ".#.", "..."}),                          // two solutions: the 2 x 2 top-left corner swaps
+    pictureOf({".#.#.", "#####", "#####", ".###.", "..#.."}),  // one, by line logic
+};
+
+// F7 as the user presses it, then the worker's answer delivered.
+void pressF7AndWait(TFcpintura& editor, bool changeBoardMeanwhile = false, EditorRig* rig = nullptr) {
+    QTest::keyClick(&editor, Qt::Key_F7);
+    if (changeBoardMeanwhile) {
+        rig->paint(3, 3);
+        editor.Timer1Timer();
+    }
+    editor.checkWorker().waitForWorker();
+    QCoreApplication::processEvents();
+}
+
+// The pixel on a cell's outline ring (left edge, middle) and in its mark.
+QRgb ringPixel(const QImage& frame, int column, int row) { return frame.pixel(20 + 15 * (column - 1) + 1, 20 + 15 * (row - 1) + 7); }
+QRgb bottomRingPixel(const QImage& frame, int column, int row) { return frame.pixel(20 + 15 * (column - 1) + 7, 20 + 15 * row - 1); }
+QRgb markPixel(const QImage& frame, int column, int row) { return frame.pixel(20 + 15 * (column - 1) + 6, 20 + 15 * (row - 1) + 6); }
+
+TEST(EditorCheck, TwoSolutionsOutlineExactlyTheCellsThatDifferUntilTheBoardChanges) {
+    EditorRig rig(kPictures);
+    TFcpintura& editor = rig.editor();
+    editor.mostrar();
+    const QImage before = editor.surface().frameImage;
+
+    pressF7AndWait(editor);
+    ASSERT_EQ(rig.texts(), QStringList{"This picture has more than one solution: the outlined cells can go either way."});
+    editor.mostrar();
+    const QImage outlined = editor.surface().frameImage;
+    const QRgb outline = toRgb(kExpectedOutline), back = toRgb(kCheckColors[colorBack1]);
+    for (int column = 1; column <= 3; ++column) {
+        for (int row = 1; row <= 3; ++row) {
+            SCOPED_TRACE(QString("cell %1,%2").arg(column).arg(row).toStdString());
+            const bool differs = column <= 2 && row <= 2;
+            EXPECT_EQ(ringPixel(outlined, column, row), differs ? outline : back);
+            EXPECT_EQ(bottomRingPixel(outlined, column, row), differs ? outline : back);
+            // The marks and the grid lines stay as they were.
+            EXPECT_EQ(markPixel(outlined, column, row), markPixel(before, column, row));
+            EXPECT_EQ(outlined.pixel(20 + 15 * (column - 1), 20 + 15 * (row - 1) + 7), before.pixel(20 + 15 * (column - 1), 20 + 15 * (row - 1) + 7));
+        }
+    }
+    // Only the eight rings' pixels changed: 4 cells x 52 pixels.
+    int changed = 0;
+    for (int y = 0; y < before.height(); ++y)
+        for (int x = 0; x < before.width(); ++x) changed += before.pixel(x, y) != outlined.pixel(x, y);
+    EXPECT_EQ(changed, 4 * 52);
+
+    rig.paint(3, 3);
+    editor.Timer1Timer();
+    EXPECT_TRUE(rig.state().outlinedCells.empty());
+    EXPECT_EQ(ringPixel(editor.surface().frameImage, 1, 1), back);
+}
+
+TEST(EditorCheck, AnswersByTheBoardAsSavedAndAChangeCancelsTheCheck) {
+    EditorRig rig(kPictures);
+    TFcpintura& editor = rig.editor();
+    pressF7AndWait(editor, /*changeBoardMeanwhile=*/true, &rig);
+    EXPECT_TRUE(rig.texts().isEmpty());
+    EXPECT_TRUE(rig.state().outlinedCells.empty());
+    EXPECT_FALSE(editor.checkWorker().running());
+
+    // A width typed but not yet applied is what a save would store: the
+    // first column alone has one solution.
+    typeInto(editor.tancho, "1");
+    pressF7AndWait(editor);
+    EXPECT_EQ(rig.texts(), QStringList{"This picture has exactly one solution; line logic alone solves it."});
+    EXPECT_EQ(editor.tancho->text(), "1");
+    // The key is named where a picture is made final.
+    EXPECT_TRUE(editor.Button4->toolTip().contains("F7"));
+    EXPECT_TRUE(editor.Button17->toolTip().contains("F7"));
+}
+
+TEST(EditorCheck, EveryAnswerHasItsText) {
+    solver::SolveResult result;
+    const struct {
+        solver::Verdict verdict;
+        solver::Grade grade;
+        const char* text;
+    } cases[] = {
+        {solver::Verdict::Unique, solver::Grade::LineLogic, "This picture has exactly one solution; line logic alone solves it."},
+        {solver::Verdict::Unique, solver::Grade::Probing, "This picture has exactly one solution; it needs probing to solve."},
+        {solver::Verdict::Unique, solver::Grade::Search, "This picture has exactly one solution; it needs guessing to solve."},
+        {solver::Verdict::Multiple, solver::Grade::Search, "This picture has more than one solution: the outlined cells can go either way."},
+        {solver::Verdict::Undecided, solver::Grade::Search, "The check could not decide within 10 seconds whether this picture has exactly one solution."},
+    };
+    for (const auto& c : cases) {
+        result.verdict = c.verdict;
+        result.grade = c.grade;
+        EXPECT_EQ(checkMessage(result), c.text);
+    }
+}
+
+}  // namespace
+}  // namespace mosarin::testing

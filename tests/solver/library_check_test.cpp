@@ -1,0 +1,115 @@
+// The shipped library is fair, and `mosarin --check` as a real process,
+// with no display: exit status, the lines it prints, and damaged files left
+// as they are.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+#include "game/clue_layout.h"
+#include "game/game_state.h"
+#include "game/puzzle.h"
+#include "picture/library_file.h"
+#include "picture/packed_rows.h"
+#include "solver/puzzle_solver.h"
+#include "tests/support/temp_folder.h"
+
+namespace mosarin::testing {
+namespace {
+
+TEST(ShippedLibrary, EveryPictureHasExactlyOneSolutionAndItsCluesFitBesideTheBoard) {
+    TPictureLibrary library;
+    ASSERT_TRUE(readLibraryFile(MOSARIN_SOURCE_DIR "/files/pictures.txt", library, true).opened);
+    ASSERT_GE(library.count, 30);
+    for (int number = 1; number <= library.count; ++number) {
+        SCOPED_TRACE(number);
+        const TPictureRecord& record = library.slots[static_cast<size_t>(number)];
+        const solver::SolveResult result = solver::solvePuzzle(solver::cluesOfRecord(record), solver::Budget::forSeconds(10));
+        EXPECT_EQ(result.verdict, solver::Verdict::Unique);
+
+        // The clues as the game draws them: no number may start left of or
+        // above the play surface.
+        CellGrid cells;
+        unpackRows(record.packedRows, cells);
+        int line[kGridSize];
+        for (int row = 1; row <= record.height; ++row) {
+            for (int column = 1; column <= record.width; ++column) line[column - 1] = cells.at(column, row);
+            for (const CluePlacement& p : rowCluePlacements(clueText(line, record.width), kBoardLeft, kBoardTop))
+                EXPECT_GE(p.x, 0) << "row " << row;
+        }
+        for (int column = 1; column <= record.width; ++column) {
+            for (const CluePlacement& p : columnCluePlacements(clueText(&cells.cells[column][1], record.height), kBoardLeft, kBoardTop))
+                EXPECT_GE(p.y, 0) << "column " << column;
+        }
+    }
+}
+
+std::string pictureLine(const std::vector<std::string>& rows) {
+    CellGrid cells;
+    for (size_t row = 0; row < rows.size(); ++row)
+        for (size_t column = 0; column < rows[row].size(); ++column) cells.at(int(column) + 1, int(row) + 1) = rows[row][column] == '#';
+    TPictureRecord record{packRows(cells), int(rows[0].size()), int(rows.size()), {0x0000FFu, 0xFFFFFFu, 0xEEEEEEu, 0x888888u, 0x222222u}};
+    return formatPictureLine(record);
+}
+
+struct ProgramRun {
+    int status;
+    std::string output;
+};
+
+// The program with no display at all: were it to create its application
+// object, the xcb platform would fail for want of an X server.
+ProgramRun runProgram(const std::string& arguments) {
+    const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " MOSARIN_BUILD_DIR "/mosarin " + arguments + " 2>&1";
+    ProgramRun run{-1, {}};
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buffer;
+    for (size_t n; (n = fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.output.append(buffer.data(), n);
+    const int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
+    TempFolder temp;
+    const std::string heart = pictureLine({".#.#.", "#####", "#####", ".###.", "..#.."});
+    const std::string diagonal = pictureLine({"#..", ".#.", "..."});
+    writeBytes(temp / "fair.txt", heart + heart);
+    writeBytes(temp / "ambiguous.txt", heart + diagonal + heart);
+    const std::string damaged = heart + "00000255000000?@@\r\n";
+    writeBytes(temp / "damaged.txt", damaged);
+    const std::string folder = temp.path().string() + "/";
+
+    const struct {
+        std::string arguments;
+        int status;
+        std::vector<std::string> wanted;   // each must appear in the output
+    } cases[] = {
+        {"--check", 0, {"Pic0001", "44 pictures: 44 unique, 0 with several solutions, 0 with none, 0 undecided"}},
+        {"--check " + folder + "fair.txt --budget 0.5", 0,
+         {"Pic0001   5 x  5  unique     line logic", "Pic0002   5 x  5  unique", "2 pictures: 2 unique"}},
+        {"--check " + folder + "ambiguous.txt", 1,
+         {"Pic0002   3 x  3  multiple   search", "two solutions differ in 4 cells", "Pic0003   5 x  5  unique",
+          "3 pictures: 2 unique, 1 with several solutions"}},
+        {"--check " + folder + "damaged.txt", 2, {"had a damaged line (2) that was repaired", "left as it is"}},
+        {"--check " + folder + "missing.txt", 2, {"cannot read the picture library", "no such file"}},
+        {"--check --budget -1", 2, {"--budget needs a number of seconds above 0"}},
+        {"--check --budget 5x", 2, {"--budget needs a number of seconds above 0"}},
+        {"--frobnicate", 2, {"unknown argument \"--frobnicate\"", "Usage: mosarin"}},
+        {"--help", 0, {"Usage: mosarin", "--check [LIBRARY]", "--budget SECONDS"}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.arguments);
+        const ProgramRun run = runProgram(c.arguments);
+        EXPECT_EQ(run.status, c.status) << run.output;
+        for (const std::string& text : c.wanted) EXPECT_NE(run.output.find(text), std::string::npos) << text << "\n" << run.output;
+    }
+    // The check only reads: no repair, no copy of the original beside it.
+    EXPECT_EQ(readBytes(temp / "damaged.txt"), damaged);
+    EXPECT_FALSE(std::filesystem::exists(temp / "damaged.txt.original"));
+}
+
+}  // namespace
+}  // namespace mosarin::testing

@@ -1,0 +1,137 @@
+// Whole puzzles with known answers: the verdict, the grade, the solutions
+// found, and where two solutions differ.
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+#include <vector>
+
+#include "solver/puzzle_solver.h"
+
+namespace mosarin::solver {
+namespace {
+
+Grid gridOf(const std::vector<std::string>& rows) {
+    Grid grid(static_cast<int>(rows[0].size()), static_cast<int>(rows.size()));
+    for (int row = 0; row < grid.height; ++row) {
+        for (int column = 0; column < grid.width; ++column) {
+            grid.at(column, row) = rows[row][column] == '#' ? Cell::Filled : Cell::Empty;
+        }
+    }
+    return grid;
+}
+
+Grid filledGrid(int width, int height, Cell cell) {
+    Grid grid(width, height);
+    for (Cell& c : grid.cells) c = cell;
+    return grid;
+}
+
+// A 40 x 30 picture at the size limit, drawn through the same CellGrid the
+// game and the editor hold: an ellipse with diagonal gaps.
+CellGrid largestPicture() {
+    CellGrid picture;
+    for (int row = 1; row <= kMaxHeight; ++row) {
+        for (int column = 1; column <= kMaxWidth; ++column) {
+            const int x = column - 1, y = row - 1;
+            picture.at(column, row) = (x - 20) * (x - 20) + (y - 15) * (y - 15) * 2 < 300 && (x + y) % 4 != 0;
+        }
+    }
+    return picture;
+}
+
+TEST(PuzzleSolver, KnownPicturesGetTheirVerdictGradeAndSolution) {
+    const struct {
+        const char* name;
+        Grid picture;
+        Verdict verdict;
+        Grade grade;
+    } cases[] = {
+        {"heart", gridOf({".#.#.", "#####", "#####", ".###.", "..#.."}), Verdict::Unique, Grade::LineLogic},
+        {"needs probing",
+         gridOf({".#.#.#..", "###.#...", "#.#..##.", "##.#..##", "#..##..#", "..###.##", "##.#....", "....##.."}),
+         Verdict::Unique, Grade::Probing},
+        {"needs search",
+         gridOf({"#...##.#..##..#", "#.#...#.....###", "##.....#..#.#..", ".#..##.#.....##", "..###..##.##.##",
+                 ".#...##...#.#..", ".#..#..###..#..", "..#...#..#..###", ".#.#.##.###.#..", ".##....##...#..",
+                 ".#..##..##..#..", "....#.##..##.#.", ".###..#...###..", "#.#...##..#.#..", "....######.#.##"}),
+         Verdict::Unique, Grade::Search},
+        {"empty 40 x 30", filledGrid(40, 30, Cell::Empty), Verdict::Unique, Grade::LineLogic},
+        {"full 40 x 30", filledGrid(40, 30, Cell::Filled), Verdict::Unique, Grade::LineLogic},
+        {"one cell", gridOf({"#"}), Verdict::Unique, Grade::LineLogic},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const SolveResult result = solvePuzzle(cluesOfGrid(c.picture));
+        EXPECT_EQ(result.verdict, c.verdict);
+        EXPECT_EQ(result.grade, c.grade);
+        EXPECT_EQ(result.solution, c.picture);
+        EXPECT_EQ(result.nodes > 0, c.grade == Grade::Search);
+    }
+}
+
+TEST(PuzzleSolver, PictureAtTheSizeLimitIsSolvedFromItsCellGridClues) {
+    const CellGrid picture = largestPicture();
+    const Clues clues = cluesOfPicture(picture, kMaxWidth, kMaxHeight);
+    ASSERT_EQ(clues.width(), 40);
+    ASSERT_EQ(clues.height(), 30);
+    const SolveResult result = solvePuzzle(clues);
+    ASSERT_EQ(result.verdict, Verdict::Unique);
+    for (int row = 1; row <= kMaxHeight; ++row) {
+        for (int column = 1; column <= kMaxWidth; ++column) {
+            EXPECT_EQ(result.solution.at(column - 1, row - 1) == Cell::Filled, picture.at(column, row) == 1)
+                << column << "," << row;
+        }
+    }
+    // A cell outside the picture's size plays no part in its clues.
+    CellGrid stray = picture;
+    stray.at(12, 10) = 1 - stray.at(12, 10);
+    EXPECT_EQ(cluesOfPicture(stray, 11, 30), cluesOfPicture(picture, 11, 30));
+    EXPECT_NE(cluesOfPicture(stray, 12, 30), cluesOfPicture(picture, 12, 30));
+}
+
+TEST(PuzzleSolver, TwoSolutionsAreBothFoundAndDifferExactlyWhereTheyShould) {
+    const struct {
+        const char* name;
+        Grid picture;
+        std::set<std::pair<int, int>> differing;
+    } cases[] = {
+        {"2 x 2 diagonal", gridOf({"#.", ".#"}), {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
+        {"diagonal beside a solid part", gridOf({"###..", "###..", "...#.", "....#"}),
+         {{3, 2}, {4, 2}, {3, 3}, {4, 3}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const Clues clues = cluesOfGrid(c.picture);
+        const SolveResult result = solvePuzzle(clues);
+        ASSERT_EQ(result.verdict, Verdict::Multiple);
+        EXPECT_EQ(result.grade, Grade::Search);
+        EXPECT_EQ(cluesOfGrid(result.solution), clues);
+        EXPECT_EQ(cluesOfGrid(result.otherSolution), clues);
+        const auto cells = differingCells(result.solution, result.otherSolution);
+        const std::set<std::pair<int, int>> found(cells.begin(), cells.end());
+        EXPECT_EQ(found, c.differing);
+        EXPECT_EQ(cells.size(), c.differing.size());
+    }
+}
+
+TEST(PuzzleSolver, ImpossibleCluesHaveNoSolutionAndAnExhaustedBudgetDecidesNothing) {
+    const Clues impossible{{{1}, {}}, {{}, {}}};
+    EXPECT_EQ(solvePuzzle(impossible).verdict, Verdict::None);
+    const Clues tooLong{{{3}}, {{1}, {1}}};
+    EXPECT_EQ(solvePuzzle(tooLong).verdict, Verdict::None);
+
+    const Clues needsSearch = cluesOfGrid(gridOf({"#.", ".#"}));
+    Budget oneNode;
+    oneNode.maxNodes = 1;
+    const SolveResult stopped = solvePuzzle(needsSearch, oneNode);
+    EXPECT_EQ(stopped.verdict, Verdict::Undecided);
+    EXPECT_EQ(stopped.nodes, 1);
+
+    const std::atomic<bool> cancelled{true};
+    EXPECT_EQ(solvePuzzle(needsSearch, Budget::forSeconds(60, &cancelled)).verdict, Verdict::Undecided);
+    EXPECT_EQ(solvePuzzle(needsSearch, Budget::forSeconds(1e-9)).verdict, Verdict::Undecided);
+}
+
+}  // namespace
+}  // namespace mosarin::solver
