@@ -2,12 +2,14 @@
 
 #include <QComboBox>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
 
+#include "game/hint.h"
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
 #include "shell/wrap_button.h"
@@ -197,6 +199,17 @@ void Tfjuego::Image1MouseMove(int x, int y) { mouseMove(state_, x, y); }
 
 void Tfjuego::Image1MouseUp() { mouseUp(state_); }
 
+void Tfjuego::showHint() {
+    const Hint hint = findHint(state_);
+    if (hint.kind == HintKind::None) return;
+    platform_.showMessage(MessageKind::Information, QString::fromStdString(hint.sentence));
+    if (hint.row < 0 && hint.column < 0) return;
+    // A hint that names only a row keeps the column of the cross as it is.
+    if (hint.row >= 0) state_.hoverRow = hint.row;
+    if (hint.column >= 0) state_.hoverColumn = hint.column;
+    state_.redrawPending = true;
+}
+
 // The surface covers the window from its corner, so a press on the window
 // itself has the same coordinates; it is handled like one on the surface.
 // Presses that the select panel and its label pass up are not: they would
@@ -212,6 +225,17 @@ void Tfjuego::mousePressEvent(QMouseEvent* event) {
 void Tfjuego::mouseReleaseEvent(QMouseEvent* event) {
     runGuarded([this] { Image1MouseUp(); });
     event->accept();
+}
+
+// Keys the buttons and the picture list leave unused reach the window here.
+void Tfjuego::keyPressEvent(QKeyEvent* event) {
+    const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plain && event->key() == Qt::Key_H) {
+        runGuarded([this] { showHint(); });
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 }  // namespace mosarin

@@ -57,6 +57,9 @@ public:
     void posiciona(MouseButton button, int x, int y);
     void Image1MouseMove(int x, int y);
     void Image1MouseUp();
+    // H: the explained hint in an information box; the highlight cross then
+    // moves onto what it names. Never changes a cell.
+    void showHint();
 
     // The controls.
     ImageView* Image1 = nullptr;
@@ -74,6 +77,7 @@ public:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     void buildControls();
