@@ -68,15 +68,5 @@ TEST(Hint, NamesThePlaceAndExplainsIt) {
     }
 }
 
-TEST(Hint, SaysNothingWithoutAGameInPlay) {
-    GameState solved = playing({"#.", ".#"});
-    solved.solved = true;   // the end screen is showing
-    EXPECT_EQ(findHint(solved).kind, HintKind::None);
-    GameState idle = playing({"#.", ".#"});
-    idle.puzzleActive = false;   // back at the start screen
-    EXPECT_EQ(findHint(idle).kind, HintKind::None);
-    EXPECT_EQ(findHint(idle).sentence, "");
-}
-
 }  // namespace
 }  // namespace mosarin::testing
