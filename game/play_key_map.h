@@ -10,7 +10,7 @@
 namespace mosarin {
 
 // Arrows (Shift: extend a drag), Space, X and period, Ctrl+Z, Ctrl+Shift+Z
-// and Ctrl+Y, G.
+// and Ctrl+Y, G, H.
 std::optional<KeyPress> playKeyFor(int key, Qt::KeyboardModifiers modifiers, bool autoRepeat);
 inline std::optional<KeyPress> playKeyFor(const QKeyEvent& event) {
     return playKeyFor(event.key(), event.modifiers(), event.isAutoRepeat());

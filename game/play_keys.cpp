@@ -114,6 +114,7 @@ bool playKey(GameState& state, const KeyPress& press) {
         state.greyFinishedClues = !state.greyFinishedClues;
         state.redrawPending = true;
         break;
+    case PlayKey::Hint: break;
     }
     return true;
 }

@@ -2,14 +2,15 @@
 
 #include <QComboBox>
 #include <QFrame>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUrl>
 #include <filesystem>
 
 #include "game/play_key_map.h"
+#include "game/hint.h"
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
 #include "shell/wrap_button.h"
@@ -208,7 +209,10 @@ bool Tfjuego::gameKeyPressed(const QKeyEvent& event) {
     const std::optional<KeyPress> press = playKeyFor(event);
     if (!press) return false;
     bool taken = false;
-    runGuarded([&] { taken = playKey(state_, *press); });
+    runGuarded([&] {
+        taken = playKey(state_, *press);
+        if (taken && press->key == PlayKey::Hint && !press->autoRepeat) showHint();
+    });
     return taken;
 }
 
@@ -225,6 +229,17 @@ void Tfjuego::keyPressEvent(QKeyEvent* event) {
 bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && gameKeyPressed(*static_cast<QKeyEvent*>(event))) return true;
     return QWidget::eventFilter(watched, event);
+}
+
+void Tfjuego::showHint() {
+    const Hint hint = findHint(state_);
+    if (hint.kind == HintKind::None) return;
+    platform_.showMessage(MessageKind::Information, QString::fromStdString(hint.sentence));
+    if (hint.row < 0 && hint.column < 0) return;
+    // A hint that names only a row keeps the column of the cross as it is.
+    if (hint.row >= 0) state_.hoverRow = hint.row;
+    if (hint.column >= 0) state_.hoverColumn = hint.column;
+    state_.redrawPending = true;
 }
 
 // The surface covers the window from its corner, so a press on the window

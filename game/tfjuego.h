@@ -62,6 +62,9 @@ public:
     // side buttons, and runs under the error guard. Returns whether the key
     // was the game's; one that is not is left to the control that has it.
     bool gameKeyPressed(const QKeyEvent& event);
+    // H: the explained hint in an information box; the highlight cross then
+    // moves onto what it names. Never changes a cell.
+    void showHint();
 
     // The controls.
     ImageView* Image1 = nullptr;

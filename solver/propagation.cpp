@@ -84,13 +84,19 @@ bool Propagator::run(Grid& grid) {
             if (!rowDirty_[row]) continue;
             rowDirty_[row] = 0;
             any = true;
-            if (!solveRow(grid, row)) return false;
+            if (!solveRow(grid, row)) {
+                contradicted_ = {true, row};
+                return false;
+            }
         }
         for (int column = 0; column < grid.width; ++column) {
             if (!columnDirty_[column]) continue;
             columnDirty_[column] = 0;
             any = true;
-            if (!solveColumn(grid, column)) return false;
+            if (!solveColumn(grid, column)) {
+                contradicted_ = {false, column};
+                return false;
+            }
         }
     }
     return true;

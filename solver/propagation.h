@@ -37,6 +37,15 @@ public:
     // The same, starting from the lines in which `grid` differs from `before`.
     bool propagateChanged(Grid& grid, const Grid& before);
 
+    // The line that could not be completed when the last propagation
+    // returned false, so that a hint can say where a trial went wrong.
+    // Meaningless after a propagation that succeeded.
+    struct Line {
+        bool isRow = true;
+        int index = -1;   // 0-based row or column
+    };
+    Line contradictedLine() const { return contradicted_; }
+
 private:
     bool run(Grid& grid);
     bool solveRow(Grid& grid, int row);
@@ -46,6 +55,7 @@ private:
     LineSolver lineSolver_;
     std::vector<Cell> line_;
     std::vector<std::uint8_t> rowDirty_, columnDirty_;
+    Line contradicted_;
 };
 
 enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };

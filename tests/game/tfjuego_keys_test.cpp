@@ -53,7 +53,7 @@ TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
     EXPECT_TRUE(platform.openedUrls.isEmpty());
     EXPECT_FALSE(game.gp1->isVisible());
     // The keys are listed where the player looks for help.
-    for (const char* key : {"Space", "Ctrl+Z", "Ctrl+Y", "G:"})
+    for (const char* key : {"Space", "Ctrl+Z", "Ctrl+Y", "G:", "H:", "F7:"})
         EXPECT_TRUE(game.Button5->toolTip().contains(QLatin1String(key))) << key;
 }
 
