@@ -116,6 +116,27 @@ expect_pixels() {  # expect_pixels NAME X,Y=RRGGBB ...   (window-relative)
   fail "$name: $(cat "$work/$name.diff") (screenshot: $work/$name.png; MOSARIN_E2E_KEEP=1 keeps it)"
 }
 
+# The game window's "New Game", the N-th entry of its list, "Play".
+play_entry() {  # play_entry N
+  click 1 738 187                                # "New Game"
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+  click 1 380 306                                # into the list's text
+  for _ in $(seq 1 "$1"); do xdotool key --window "$window" Down; done
+  sleep 0.1
+  click 1 400 340                                # "Play"
+}
+
+# Waits for the program's Information box, answers it, and gives the focus
+# back to the window under test.
+dismiss_information() {  # dismiss_information WHAT-WAS-EXPECTED
+  local box
+  box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Information$' | head -n 1) || fail "$1"
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key Return
+  sleep 0.3
+  xdotool windowfocus --sync "$window" 2>/dev/null || true
+}
+
 still_running() {
   kill -0 "$game_pid" 2>/dev/null || fail "the program ended during the test: $(cat "$work/mosarin.log")"
 }

@@ -22,12 +22,7 @@ start_game
 cell_x() { echo $((130 + 14 * $1 + 7)); }
 cell_y() { echo $((120 + 14 * $1 + 7)); }
 
-click 1 738 187                                  # "New Game"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-click 1 380 306                                  # into the list's text
-xdotool key --window "$window" Down              # first entry
-sleep 0.1
-click 1 400 340                                  # "Play"
+play_entry 1                                     # "New Game", entry 1, "Play"
 
 # The empty board first: nothing filled yet.
 expect_pixels board "$(cell_x 0),$(cell_y 4)=$board_rgb"

@@ -42,12 +42,7 @@ expect_pixels painted "$(ecell 0),$(ecell 0)=7777dd" "$(ecell 4),$(ecell 0)=7777
   "$(ecell 2),$(ecell 2)=7777dd" "$(ecell 1),$(ecell 3)=eeeeee"
 # The default colours: picture 0x00DD7777 (blue-violet), board 0x00EEEEEE.
 click 1 136 508                                  # "Save"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Information$' | head -n 1) ||
-  fail "no \"Picture saved\" box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
-sleep 0.3
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+dismiss_information 'no "Picture saved" box'
 xdotool key Escape                               # close the editor: it only hides
 sleep 0.5
 still_running
@@ -60,12 +55,7 @@ line=$(sed -n 2p "$work/files/pictures.txt" | tr -d '\r')
 window=$game; left=$game_left; top=$game_top
 cell_x() { echo $((130 + 14 * $1 + 7)); }
 cell_y() { echo $((120 + 14 * $1 + 7)); }
-click 1 738 187                                  # "New Game"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-click 1 380 306                                  # into the list's text
-xdotool key Down Down                            # the second entry: the new picture
-sleep 0.1
-click 1 400 340                                  # "Play"
+play_entry 2                                     # "New Game", entry 2, "Play"
 for column in 0 1 2 3 4; do click 1 "$(cell_x "$column")" "$(cell_y 0)"; done
 click 1 "$(cell_x 2)" "$(cell_y 2)"
 # The end screen frames every filled cell in black, where the board would show its own band.

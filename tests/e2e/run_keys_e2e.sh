@@ -15,19 +15,9 @@ write_full_5x5_library
 start_display
 start_game
 
-click 1 738 187                                  # "New Game"
-xdotool windowfocus --sync "$window" 2>/dev/null || true
-click 1 380 306                                  # into the list's text
-xdotool key --window "$window" Down              # first entry
-sleep 0.1
-click 1 400 340                                  # "Play"
+play_entry 1                                     # "New Game", entry 1, "Play"
 click 1 738 267                                  # "Save Game": the focus goes to "Help (On-Line)"
-box=$(timeout 10 xdotool search --sync --onlyvisible --name '^Information$' | head -n 1) ||
-  fail "no \"Game saved\" box"
-xdotool windowfocus --sync "$box" 2>/dev/null || true
-xdotool key Return
-sleep 0.3
-xdotool windowfocus --sync "$window" 2>/dev/null || true
+dismiss_information 'no "Game saved" box'
 xdotool mousemove --sync 0 0                     # the pointer off the board: the keys alone play
 
 keys() { xdotool key --delay 40 "$@"; sleep 0.1; }
