@@ -1,5 +1,6 @@
-// Undo and redo, and keyboard play, on the game's rules: every step of a
-// scripted session is followed by the exact board and history it must leave.
+// Undo, redo and keyboard play on the game's rules: every step of one
+// scripted session, mouse and keys mixed, must leave the exact board, cross
+// and history.
 #include <gtest/gtest.h>
 
 #include "game/play_input.h"
@@ -29,28 +30,51 @@ void expectRows(const GameState& state, Rows rows) {
     }
 }
 
-TEST(PlayHistory, EachStepUndoesAndRedoesToTheExactBoard) {
+TEST(PlaySession, EachStepLeavesTheExactBoardCrossAndHistory) {
     GameState state = playing(Rows(5, "#####"));
+    using enum PlayKey;
+    // Mouse: L/R press, M move, U release at (column, row). Keys: K a key,
+    // S with Shift, A auto-repeated; (column, row) is where the cross must be.
     const struct {
-        char op;   // L/R press, M move, U release, Z undo, Y redo
+        char op;
         int column, row;
         Rows rows;
         size_t undo, redo;
+        PlayKey key = Fill;
     } script[] = {
         {'L', 0, 0, {"#"}, 0, 0},   {'M', 1, 0, {"##"}, 0, 0},   {'M', 2, 0, {"###"}, 0, 0},
-        {'U', 0, 0, {"###"}, 1, 0},   // the whole drag is one step
-        {'R', 4, 1, {"###", "....x"}, 1, 0},   {'U', 0, 0, {"###", "....x"}, 2, 0},
-        {'Z', 0, 0, {"###"}, 1, 1},   {'Z', 0, 0, {}, 0, 2},
-        {'Z', 0, 0, {}, 0, 2},   // back to the start at most
-        {'Y', 0, 0, {"###"}, 1, 1},   {'L', 1, 0, {"#.#"}, 1, 1},
-        {'U', 0, 0, {"#.#"}, 2, 0},   // a new step drops what was undone
-        {'Y', 0, 0, {"#.#"}, 2, 0},   {'Z', 0, 0, {"###"}, 1, 1},
+        {'U', 2, 0, {"###"}, 1, 0},   // the whole drag is one step
+        {'R', 4, 1, {"###", "....x"}, 1, 0},   {'U', 4, 1, {"###", "....x"}, 2, 0},
+        {'K', 2, 0, {"###"}, 1, 1, Undo},   {'K', 2, 0, {}, 0, 2, Undo},
+        {'K', 2, 0, {}, 0, 2, Undo},   // back to the start at most
+        {'K', 2, 0, {"###"}, 1, 1, Redo},   {'L', 1, 0, {"#.#"}, 1, 1},
+        {'U', 1, 0, {"#.#"}, 2, 0},   // a new step drops what was undone
+        {'K', 2, 0, {"#.#"}, 2, 0, Redo},   {'K', 2, 0, {"###"}, 1, 1, Undo},
         // A drag that takes back what it did is no step, and keeps the redo.
         {'L', 3, 2, {"###", "", "...#"}, 1, 1},   {'M', 4, 2, {"###", "", "...##"}, 1, 1},
-        {'M', 3, 2, {"###", "", "....#"}, 1, 1},   {'M', 4, 2, {"###"}, 1, 1},   {'U', 0, 0, {"###"}, 1, 1},
-        // Undo within a drag ends it and takes it back whole.
+        {'M', 3, 2, {"###", "", "....#"}, 1, 1},   {'M', 4, 2, {"###"}, 1, 1},   {'U', 4, 2, {"###"}, 1, 1},
+        // Undo within a drag ends it and takes it back whole; the button no longer counts.
         {'L', 0, 4, {"###", "", "", "", "#"}, 1, 1},   {'M', 1, 4, {"###", "", "", "", "##"}, 1, 1},
-        {'Z', 0, 0, {"###"}, 1, 1},   {'M', 2, 4, {"###"}, 1, 1},   // the button no longer counts
+        {'K', 1, 4, {"###"}, 1, 1, Undo},   {'M', 2, 4, {"###"}, 1, 1},
+        {'K', 2, 4, {}, 0, 2, Undo},   {'M', -2, -2, {}, 0, 2},   // the pointer leaves the board
+        {'K', 0, 0, {}, 0, 2, Fill},   // no cross yet: it appears, nothing is pressed
+        {'K', 1, 0, {}, 0, 2, MoveRight},   {'K', 1, 0, {".#"}, 0, 2, Fill},
+        {'S', 2, 0, {".##"}, 0, 2, MoveRight},   // Shift+arrow: the button is still held
+        {'S', 2, 1, {".##", "..#"}, 0, 2, MoveDown},
+        {'K', 2, 2, {".##", "..#"}, 1, 0, MoveDown},   // a plain arrow releases: one step
+        {'S', 2, 3, {".##", "..#"}, 1, 0, MoveDown},   // no press to extend: the cross alone moves
+        {'K', 2, 3, {".##", "..#", "", "..x"}, 1, 0, Mark},   {'S', 1, 3, {".##", "..#", "", ".xx"}, 1, 0, MoveLeft},
+        {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},
+        {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},   // at the edge: nothing more
+        {'K', 0, 3, {".##", "..#", "", ".xx"}, 2, 0, Fill},       // a press on a mark clears it
+        {'K', 0, 3, {".##", "..#", "", "xxx"}, 2, 1, Undo},   {'K', 0, 3, {".##", "..#"}, 1, 2, Undo},
+        {'K', 0, 3, {".##", "..#", "", "xxx"}, 2, 1, Redo},   {'K', 0, 2, {".##", "..#", "", "xxx"}, 2, 1, MoveUp},
+        {'K', 0, 2, {".##", "..#", "#", "xxx"}, 2, 1, Fill},
+        {'K', 0, 2, {".##", "..#", "#", "xxx"}, 3, 0, Redo},   // the press dropped the redo
+        {'K', 0, 2, {".##", "..#", "", "xxx"}, 3, 0, Fill},
+        // A pointer move ends the keyboard's drag; a held Space does not repeat.
+        {'M', 4, 4, {".##", "..#", "", "xxx"}, 4, 0},   {'S', 4, 3, {".##", "..#", "", "xxx"}, 4, 0, MoveUp},
+        {'A', 4, 3, {".##", "..#", "", "xxx"}, 4, 0, Fill},
     };
     for (size_t i = 0; i < std::size(script); ++i) {
         const auto& step = script[i];
@@ -60,17 +84,20 @@ TEST(PlayHistory, EachStepUndoesAndRedoesToTheExactBoard) {
         case 'R': posiciona(state, MouseButton::Right, px(step.column), py(step.row)); break;
         case 'M': mouseMove(state, px(step.column), py(step.row)); break;
         case 'U': mouseUp(state); break;
-        case 'Z': undoStep(state); break;
-        case 'Y': redoStep(state); break;
+        default: ASSERT_TRUE(playKey(state, KeyPress{step.key, step.op == 'S', step.op == 'A'}));
         }
         expectRows(state, step.rows);
         EXPECT_EQ(state.history.undoCount(), step.undo);
         EXPECT_EQ(state.history.redoCount(), step.redo);
+        if (std::string("KSA").find(step.op) != std::string::npos) {
+            EXPECT_EQ(QPoint(state.hoverColumn, state.hoverRow), QPoint(step.column, step.row));
+            EXPECT_EQ(state.dragging, 0) << "no button stays held";
+        }
     }
 }
 
 // "Play" and a loaded game start with nothing to undo or redo.
-TEST(PlayHistory, FreshForEveryGame) {
+TEST(PlaySession, FreshForEveryGame) {
     GameState state = playing({"##", ".."});
     for (int column : {0, 1, 0}) {
         posiciona(state, MouseButton::Left, px(column), py(1));
@@ -89,50 +116,7 @@ TEST(PlayHistory, FreshForEveryGame) {
     EXPECT_FALSE(undoStep(state) || redoStep(state));
 }
 
-TEST(KeyboardPlay, KeysActLikeTheMouseOnTheCross) {
-    GameState state = playing(Rows(5, "#####"));
-    using enum PlayKey;
-    const struct {
-        PlayKey key;
-        bool shift;
-        int crossColumn, crossRow;
-        Rows rows;
-        size_t undo;
-    } script[] = {
-        {Fill, false, 0, 0, {}, 0},   // no cross yet: it appears, nothing is pressed
-        {MoveRight, false, 1, 0, {}, 0},   {Fill, false, 1, 0, {".#"}, 0},
-        {MoveRight, true, 2, 0, {".##"}, 0},   // Shift+arrow: the button is still held
-        {MoveDown, true, 2, 1, {".##", "..#"}, 0},
-        {MoveDown, false, 2, 2, {".##", "..#"}, 1},   // a plain arrow releases: one step
-        {MoveDown, true, 2, 3, {".##", "..#"}, 1},    // no press to extend: the cross alone moves
-        {Mark, false, 2, 3, {".##", "..#", "", "..x"}, 1},   {MoveLeft, true, 1, 3, {".##", "..#", "", ".xx"}, 1},
-        {MoveLeft, true, 0, 3, {".##", "..#", "", "xxx"}, 1},
-        {MoveLeft, true, 0, 3, {".##", "..#", "", "xxx"}, 1},   // at the edge: nothing more
-        {Fill, false, 0, 3, {".##", "..#", "", ".xx"}, 2},      // a press on a mark clears it
-        {Undo, false, 0, 3, {".##", "..#", "", "xxx"}, 2},   {Undo, false, 0, 3, {".##", "..#"}, 1},
-        {Redo, false, 0, 3, {".##", "..#", "", "xxx"}, 2},   {MoveUp, false, 0, 2, {".##", "..#", "", "xxx"}, 2},
-        {Fill, false, 0, 2, {".##", "..#", "#", "xxx"}, 2},
-        {Redo, false, 0, 2, {".##", "..#", "#", "xxx"}, 3},   // the press dropped the redo
-    };
-    for (size_t i = 0; i < std::size(script); ++i) {
-        const auto& step = script[i];
-        SCOPED_TRACE(::testing::Message() << "key " << i);
-        ASSERT_TRUE(playKey(state, KeyPress{step.key, step.shift}));
-        expectRows(state, step.rows);
-        EXPECT_EQ(state.hoverColumn, step.crossColumn);
-        EXPECT_EQ(state.hoverRow, step.crossRow);
-        EXPECT_EQ(state.history.undoCount(), step.undo);
-        EXPECT_EQ(state.dragging, 0) << "no mouse button may stay held";
-    }
-    // A pointer move ends the keyboard's drag; a held Space does not repeat.
-    playKey(state, KeyPress{PlayKey::Fill});
-    mouseMove(state, px(4), py(4));
-    playKey(state, KeyPress{PlayKey::MoveUp, true});
-    playKey(state, KeyPress{PlayKey::Fill, false, true});
-    expectRows(state, {".##", "..#", "", "xxx"});
-}
-
-TEST(KeyboardPlay, KeysReachTheEndScreenAndStopThere) {
+TEST(PlaySession, KeysReachTheEndScreenAndStopThere) {
     GameState idle = stateWith({pictureOf({"#"})});
     EXPECT_FALSE(playKey(idle, KeyPress{PlayKey::Fill})) << "no puzzle: not the game's key";
 
