@@ -28,8 +28,7 @@ TEST(ShippedLibrary, EveryPictureHasExactlyOneSolutionAndItsCluesFitBesideTheBoa
         const solver::SolveResult result = solver::solvePuzzle(solver::cluesOfRecord(record), solver::Budget::forSeconds(10));
         EXPECT_EQ(result.verdict, solver::Verdict::Unique);
 
-        // The clues as the game draws them: no number may start left of or
-        // above the play surface.
+        // No clue number, as the game draws it, may start off the play surface.
         CellGrid cells;
         unpackRows(record.packedRows, cells);
         int line[kGridSize];
@@ -58,8 +57,7 @@ struct ProgramRun {
     std::string output;
 };
 
-// The program with no display at all: were it to create its application
-// object, the xcb platform would fail for want of an X server.
+// With no display at all: an application object would fail on xcb for want of an X server.
 ProgramRun runProgram(const std::string& arguments) {
     const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb " MOSARIN_BUILD_DIR "/mosarin " + arguments + " 2>&1";
     ProgramRun run{-1, {}};
@@ -78,9 +76,8 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
     const std::string diagonal = pictureLine({"#..", ".#.", "..."});
     writeBytes(temp / "fair.txt", heart + heart);
     writeBytes(temp / "ambiguous.txt", heart + diagonal + heart);
-    const std::string damaged = heart + "00000255000000?@@\r\n";
+    const std::string damaged = heart + "00000255000000?@@\r\n", folder = temp.path().string() + "/";
     writeBytes(temp / "damaged.txt", damaged);
-    const std::string folder = temp.path().string() + "/";
 
     const struct {
         std::string arguments;

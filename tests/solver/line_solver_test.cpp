@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <utility>
 #include <random>
 #include <vector>
 
@@ -14,50 +15,37 @@ namespace {
 
 Cell bitCell(unsigned bits, int i) { return (bits >> i) & 1u ? Cell::Filled : Cell::Empty; }
 
-Clue clueOfBits(unsigned bits, int length) {
-    Clue clue;
-    int run = 0;
-    for (int i = 0; i <= length; ++i) {
-        if (i < length && (bits >> i) & 1u) {
-            ++run;
-        } else if (run > 0) {
-            clue.push_back(run);
-            run = 0;
-        }
+// The clue of the filled line `bits`, and the run (0-based) covering each cell, -1 for none.
+std::pair<Clue, std::vector<int>> runsOf(unsigned bits, int length) {
+    std::pair<Clue, std::vector<int>> runs{{}, std::vector<int>(length, -1)};
+    for (int i = 0; i < length; ++i) {
+        if (bitCell(bits, i) == Cell::Empty) continue;
+        if (i == 0 || bitCell(bits, i - 1) == Cell::Empty) runs.first.push_back(0);
+        ++runs.first.back();
+        runs.second[i] = static_cast<int>(runs.first.size()) - 1;
     }
-    return clue;
+    return runs;
 }
 
-// Which run (0-based) covers cell i in the filled line `bits`, -1 if none.
-int runAt(unsigned bits, int length, int i) {
-    int run = -1;
-    for (int j = 0; j <= i && j < length; ++j) {
-        if ((bits >> j) & 1u && (j == 0 || !((bits >> (j - 1)) & 1u))) ++run;
-    }
-    return (bits >> i) & 1u ? run : -1;
-}
-
+// Over every line that fits `known`: the cells all of them agree on (else
+// Unknown), and the one run covering a filled cell in all of them (else -1).
 struct BruteForce {
     bool fits = false;
-    std::vector<Cell> agreed;       // Unknown where fitting lines disagree
-    std::vector<int> coveringRun;   // the one run covering a cell in every line, else -1
+    std::vector<Cell> agreed;
+    std::vector<int> coveringRun;
 };
 
 BruteForce bruteForce(const std::vector<unsigned>& lines, int length, const std::vector<Cell>& known) {
-    BruteForce result;
-    result.agreed.assign(length, Cell::Unknown);
-    result.coveringRun.assign(length, -2);
+    BruteForce result{false, std::vector<Cell>(length), std::vector<int>(length)};
     for (unsigned bits : lines) {
         bool matches = true;
-        for (int i = 0; i < length && matches; ++i) matches = known[i] == Cell::Unknown || known[i] == bitCell(bits, i);
+        for (int i = 0; i < length; ++i) matches &= known[i] == Cell::Unknown || known[i] == bitCell(bits, i);
         if (!matches) continue;
+        const std::vector<int> runs = runsOf(bits, length).second;
         for (int i = 0; i < length; ++i) {
-            const Cell cell = bitCell(bits, i);
-            if (!result.fits) result.agreed[i] = cell;
-            else if (result.agreed[i] != cell) result.agreed[i] = Cell::Unknown;
-            const int run = runAt(bits, length, i);
-            if (result.coveringRun[i] == -2) result.coveringRun[i] = run;
-            else if (result.coveringRun[i] != run) result.coveringRun[i] = -1;
+            if (!result.fits) result.agreed[i] = bitCell(bits, i), result.coveringRun[i] = runs[i];
+            if (result.agreed[i] != bitCell(bits, i)) result.agreed[i] = Cell::Unknown;
+            if (result.coveringRun[i] != runs[i]) result.coveringRun[i] = -1;
         }
         result.fits = true;
     }
@@ -70,18 +58,12 @@ TEST(LineSolver, DecidesExactlyTheCellsEveryFittingLineAgreesOn) {
     int contradictions = 0, decidedCells = 0, coveringChecks = 0;
     for (int length = 1; length <= 12; ++length) {
         std::map<Clue, std::vector<unsigned>> linesByClue;
-        for (unsigned bits = 0; bits < (1u << length); ++bits) linesByClue[clueOfBits(bits, length)].push_back(bits);
-        std::vector<Clue> clues;
-        for (const auto& entry : linesByClue) clues.push_back(entry.first);
-        clues.push_back({length + 1});                 // too long for the line
-        clues.push_back({length, 1});                  // needs length + 2 cells
-        for (const Clue& clue : clues) {
-            const auto it = linesByClue.find(clue);
-            const std::vector<unsigned> noLines;
-            const std::vector<unsigned>& lines = it == linesByClue.end() ? noLines : it->second;
+        for (unsigned bits = 0; bits < (1u << length); ++bits) linesByClue[runsOf(bits, length).first].push_back(bits);
+        linesByClue[{length + 1}];   // too long for the line: no fitting line
+        linesByClue[{length, 1}];    // needs length + 2 cells
+        for (const auto& [clue, lines] : linesByClue) {
             for (int trial = 0; trial < 6; ++trial) {
-                // Knowledge taken from a fitting line keeps the line solvable;
-                // knowledge from any line often makes it contradictory.
+                // Knowledge from a fitting line keeps it solvable; from any line, often not.
                 const unsigned source = (trial % 2 == 0 && !lines.empty()) ? lines[random() % lines.size()]
                                                                            : random() & ((1u << length) - 1);
                 const unsigned knownPercent = 15 + 15 * static_cast<unsigned>(trial / 2);
@@ -91,19 +73,19 @@ TEST(LineSolver, DecidesExactlyTheCellsEveryFittingLineAgreesOn) {
                 const BruteForce expected = bruteForce(lines, length, known);
                 std::vector<Cell> line = known;
                 const bool fits = solver.solve(clue, line);
-                ASSERT_EQ(fits, expected.fits) << "length " << length << " trial " << trial;
+                SCOPED_TRACE(::testing::Message() << "length " << length << " trial " << trial);
+                ASSERT_EQ(fits, expected.fits);
                 EXPECT_EQ(solver.completable(clue, known), expected.fits);
                 if (!fits) {
                     EXPECT_EQ(line, known) << "a contradiction leaves the line as it was";
                     ++contradictions;
                     continue;
                 }
-                ASSERT_EQ(line, expected.agreed) << "length " << length << " trial " << trial;
+                ASSERT_EQ(line, expected.agreed);
                 for (int i = 0; i < length; ++i) {
                     decidedCells += line[i] != known[i];
-                    const int wanted = expected.agreed[i] == Cell::Filled ? expected.coveringRun[i] : -1;
-                    EXPECT_EQ(solver.onlyRunCovering(clue, known, i), wanted) << "cell " << i;
-                    coveringChecks += wanted >= 0;
+                    EXPECT_EQ(solver.onlyRunCovering(clue, known, i), expected.coveringRun[i]) << "cell " << i;
+                    coveringChecks += expected.coveringRun[i] >= 0;
                 }
             }
         }
