@@ -1,5 +1,4 @@
-// Clue greying on frames rendered off-screen: a matched line's clue in light
-// grey while it is on, every clue in its usual colour while it is off.
+// Clue greying rendered off-screen: a matched line's clue light grey while on, all clues as usual while off.
 #include <gtest/gtest.h>
 
 #include "game/play_keys.h"
@@ -25,8 +24,7 @@ TEST(ClueGreying, MatchedLinesTurnGreyOnlyWhileOn) {
     GameAssets assets = solidAssets();
     PlaySurface surface;
     FakePlatform platform;
-    // Row 1 and column 1 filled: their clues "10" are matched; row 2 holds
-    // a run of 9 and column 2 one of 1, so theirs are not.
+    // Row 1's and column 1's "10" are matched; row 2 (a run of 9) and column 2 (of 1) are not.
     setPlayCells(state, {"##########", "#########.", "#", "#", "#", "#", "#", "#", "#", "#"});
     const QImage before = (mostrar(state, assets, surface, platform), surface.frameImage);
 
