@@ -1,6 +1,5 @@
-// Undo and redo of the picture on the editor's board, on the rules alone:
-// every step taken back restores the exact cells, size, size texts and
-// colours, and only steps that changed something are kept.
+// Editor undo and redo on the rules alone: every step restores the exact
+// cells, size, size texts and colours; only steps that change something count.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -108,11 +107,7 @@ TEST(EditorHistory, OnlyStepsThatChangeThePictureAreKeptAndANewStepDropsTheRedo)
         SCOPED_TRACE(test.name);
         EditorState state = boardOf(blankNewPicture());
         EditorHistory history(test.limit);
-        const auto take = [&](const Step& step) {
-            history.begin(state);
-            step(state);
-            history.end(state);
-        };
+            const auto take = [&](const Step& step) { history.begin(state), step(state), history.end(state); };
         for (const Step& step : test.steps) take(step);
         for (int n = 0; n < test.undos; ++n) history.undo(state);
         for (const Step& step : test.after) take(step);

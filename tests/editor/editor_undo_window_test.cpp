@@ -1,6 +1,6 @@
-// Undo and redo in the editor window: the keys reach it wherever the focus
-// is, the board comes back on the next frame without the file being
-// written, and showing another picture starts a fresh history.
+// Editor undo keys in the window: they reach it from a focused button, the
+// board comes back on the next frame, the file is untouched, and showing
+// another picture starts a fresh history.
 #include <QComboBox>
 #include <QPushButton>
 #include <QTest>
