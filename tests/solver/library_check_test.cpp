@@ -8,7 +8,6 @@
 #include <string>
 
 #include "game/clue_layout.h"
-#include "game/game_state.h"
 #include "game/puzzle.h"
 #include "picture/library_file.h"
 #include "picture/packed_rows.h"
@@ -19,28 +18,18 @@ namespace mosarin::testing {
 namespace {
 
 TEST(ShippedLibrary, EveryPictureHasExactlyOneSolutionAndItsCluesFitBesideTheBoard) {
-    TPictureLibrary library;
-    ASSERT_TRUE(readLibraryFile(MOSARIN_SOURCE_DIR "/files/pictures.txt", library, true).opened);
-    ASSERT_GE(library.count, 30);
-    for (int number = 1; number <= library.count; ++number) {
-        SCOPED_TRACE(number);
-        const TPictureRecord& record = library.slots[static_cast<size_t>(number)];
-        const solver::SolveResult result = solver::solvePuzzle(solver::cluesOfRecord(record), solver::Budget::forSeconds(10));
-        EXPECT_EQ(result.verdict, solver::Verdict::Unique);
-
-        // No clue number, as the game draws it, may start off the play surface.
-        CellGrid cells;
-        unpackRows(record.packedRows, cells);
-        int line[kGridSize];
-        for (int row = 1; row <= record.height; ++row) {
-            for (int column = 1; column <= record.width; ++column) line[column - 1] = cells.at(column, row);
-            for (const CluePlacement& p : rowCluePlacements(clueText(line, record.width), kBoardLeft, kBoardTop))
-                EXPECT_GE(p.x, 0) << "row " << row;
-        }
-        for (int column = 1; column <= record.width; ++column) {
-            for (const CluePlacement& p : columnCluePlacements(clueText(&cells.cells[column][1], record.height), kBoardLeft, kBoardTop))
-                EXPECT_GE(p.y, 0) << "column " << column;
-        }
+    GameState state;
+    ASSERT_TRUE(readLibraryFile(MOSARIN_SOURCE_DIR "/files/pictures.txt", state.library, true).opened);
+    ASSERT_GE(state.library.count, 30);
+    for (state.currentPicture = 1; state.currentPicture <= state.library.count; ++state.currentPicture) {
+        SCOPED_TRACE(state.currentPicture);
+        const TPictureRecord& record = state.library.slots[static_cast<size_t>(state.currentPicture)];
+        EXPECT_EQ(solver::solvePuzzle(solver::cluesOfRecord(record), solver::Budget::forSeconds(10)).verdict, solver::Verdict::Unique);
+        asignarvec(state);   // the clue texts the game draws; none may start off the play surface
+        for (int row = 1; row <= record.height; ++row)
+            for (const CluePlacement& p : rowCluePlacements(state.rowClues[row], kBoardLeft, kBoardTop)) EXPECT_GE(p.x, 0) << "row " << row;
+        for (int column = 1; column <= record.width; ++column)
+            for (const CluePlacement& p : columnCluePlacements(state.columnClues[column], kBoardLeft, kBoardTop)) EXPECT_GE(p.y, 0) << "column " << column;
     }
 }
 
@@ -74,7 +63,6 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
     TempFolder temp;
     const std::string heart = pictureLine({".#.#.", "#####", "#####", ".###.", "..#.."});
     const std::string diagonal = pictureLine({"#..", ".#.", "..."});
-    writeBytes(temp / "fair.txt", heart + heart);
     writeBytes(temp / "ambiguous.txt", heart + diagonal + heart);
     const std::string damaged = heart + "00000255000000?@@\r\n", folder = temp.path().string() + "/";
     writeBytes(temp / "damaged.txt", damaged);
@@ -85,16 +73,12 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
         std::vector<std::string> wanted;   // each must appear in the output
     } cases[] = {
         {"--check", 0, {"Pic0001", "44 pictures: 44 unique, 0 with several solutions, 0 with none, 0 undecided"}},
-        {"--check " + folder + "fair.txt --budget 0.5", 0,
-         {"Pic0001   5 x  5  unique     line logic", "Pic0002   5 x  5  unique", "2 pictures: 2 unique"}},
-        {"--check " + folder + "ambiguous.txt", 1,
-         {"Pic0002   3 x  3  multiple   search", "two solutions differ in 4 cells", "Pic0003   5 x  5  unique",
-          "3 pictures: 2 unique, 1 with several solutions"}},
+        {"--check " + folder + "ambiguous.txt --budget 0.5", 1,
+         {"Pic0001   5 x  5  unique     line logic", "Pic0002   3 x  3  multiple   search", "two solutions differ in 4 cells",
+          "Pic0003   5 x  5  unique", "3 pictures: 2 unique, 1 with several solutions"}},
         {"--check " + folder + "damaged.txt", 2, {"had a damaged line (2) that was repaired", "left as it is"}},
         {"--check " + folder + "missing.txt", 2, {"cannot read the picture library", "no such file"}},
-        {"--check --budget -1", 2, {"--budget needs a number of seconds above 0"}},
         {"--check --budget 5x", 2, {"--budget needs a number of seconds above 0"}},
-        {"--frobnicate", 2, {"unknown argument \"--frobnicate\"", "Usage: mosarin"}},
         {"--help", 0, {"Usage: mosarin", "--check [LIBRARY]", "--budget SECONDS"}},
     };
     for (const auto& c : cases) {
