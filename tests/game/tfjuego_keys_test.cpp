@@ -7,7 +7,8 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
-#include "shell/canvas.h"
+#include <functional>
+
 #include "tests/game/rules_fixtures.h"
 #include "tests/game/tfjuego_fixture.h"
 
@@ -61,45 +62,35 @@ TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
 
 // Picture 4 is 3 x 3: "##.", "...", ".#.".
 TEST_F(GameWindowTest, KeyHExplainsAHintAndMovesTheCrossWithoutMarkingACell) {
-    auto pressH = [&] {
+    const struct {
+        const char* name;
+        std::function<void()> setUp;
+        QString sentence;   // in an Information box; none when empty
+        QPoint cross;
+    } steps[] = {
+        {"no puzzle on the start screen", [] {}, {}, {-1, -1}},
+        {"a cell one column decides", [&] { playPicture(game, 4); },
+         "Column 2 (1 1): row 1 must be filled: every way of placing the first 1 covers it.", {1, 0}},
+        {"a mistake: the cross keeps its column", [&] { game.state().playGrid.at(1, 3) = cellFilled; }, "Row 3 has a mistake.", {1, 2}},
+        {"finished: nothing is said", [&] { setPlayCells(game.state(), {"##.", "...", ".#."}); game.Timer1Timer(); }, {}, {1, 2}},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.name);
+        step.setUp();
+        game.Timer1->stop();
+        const auto cells = game.state().playGrid.cells;
+        const size_t shown = platform.messages.size();
         game.Button1->setFocus();
         QTest::keyClick(game.Button1, Qt::Key_H);
-    };
-    pressH();
-    EXPECT_TRUE(platform.messages.empty()) << "no puzzle on the start screen";
-
-    playPicture(game, 4);
-    const auto before = game.state().playGrid.cells;
-    pressH();
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_EQ(platform.messages[0].kind, ShownMessage::Information);
-    EXPECT_EQ(platform.messages[0].text,
-              QStringLiteral("Column 2 (1 1): row 1 must be filled: every way of placing the first 1 covers it."));
-    EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), QPoint(1, 0));
-    EXPECT_TRUE(game.state().playGrid.cells == before) << "no cell changed";
-    EXPECT_TRUE(game.Timer1->isActive()) << "the frame it asked for wakes the timer";
-    game.Timer1->stop();
-    game.Timer1Timer();
-    const QRgb cross = toRgb(kTestColors[colorBack2]), plain = toRgb(kTestColors[colorBack1]);
-    EXPECT_EQ(shownAt(cellCentre(2, 0)), cross);
-    EXPECT_EQ(shownAt(cellCentre(1, 2)), cross);
-    EXPECT_EQ(shownAt(cellCentre(0, 1)), plain);
-
-    // A filled cell where the picture is empty: the row is told, the cross keeps its column.
-    game.state().playGrid.at(1, 3) = cellFilled;
-    pressH();
-    ASSERT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(platform.messages[1].text, QStringLiteral("Row 3 has a mistake."));
-    EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), QPoint(1, 2));
-    game.Timer1->stop();
-
-    // Finished: nothing is said and the cross stays.
-    setPlayCells(game.state(), {"##.", "...", ".#."});
-    game.Timer1Timer();
-    ASSERT_TRUE(game.state().solved);
-    pressH();
-    EXPECT_EQ(platform.messages.size(), 2u);
-    EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), QPoint(1, 2));
+        ASSERT_EQ(platform.messages.size(), shown + !step.sentence.isEmpty());
+        if (!step.sentence.isEmpty()) {
+            EXPECT_EQ(platform.messages.back().kind, ShownMessage::Information);
+            EXPECT_EQ(platform.messages.back().text, step.sentence);
+            EXPECT_TRUE(game.Timer1->isActive()) << "the frame it asked for wakes the timer";
+        }
+        EXPECT_TRUE(game.state().playGrid.cells == cells) << "no cell changed";
+        EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), step.cross);
+    }
 }
 
 }  // namespace
