@@ -27,31 +27,6 @@ std::pair<Clue, std::vector<int>> runsOf(unsigned bits, int length) {
     return runs;
 }
 
-// Over every line that fits `known`: the cells all of them agree on (else
-// Unknown), and the one run covering a filled cell in all of them (else -1).
-struct BruteForce {
-    bool fits = false;
-    std::vector<Cell> agreed;
-    std::vector<int> coveringRun;
-};
-
-BruteForce bruteForce(const std::vector<unsigned>& lines, int length, const std::vector<Cell>& known) {
-    BruteForce result{false, std::vector<Cell>(length), std::vector<int>(length)};
-    for (unsigned bits : lines) {
-        bool matches = true;
-        for (int i = 0; i < length; ++i) matches &= known[i] == Cell::Unknown || known[i] == bitCell(bits, i);
-        if (!matches) continue;
-        const std::vector<int> runs = runsOf(bits, length).second;
-        for (int i = 0; i < length; ++i) {
-            if (!result.fits) result.agreed[i] = bitCell(bits, i), result.coveringRun[i] = runs[i];
-            if (result.agreed[i] != bitCell(bits, i)) result.agreed[i] = Cell::Unknown;
-            if (result.coveringRun[i] != runs[i]) result.coveringRun[i] = -1;
-        }
-        result.fits = true;
-    }
-    return result;
-}
-
 TEST(LineSolver, DecidesExactlyTheCellsEveryFittingLineAgreesOn) {
     std::mt19937 random(20240611u);
     LineSolver solver;
@@ -70,22 +45,36 @@ TEST(LineSolver, DecidesExactlyTheCellsEveryFittingLineAgreesOn) {
                 std::vector<Cell> known(length);
                 for (int i = 0; i < length; ++i) known[i] = random() % 100 < knownPercent ? bitCell(source, i) : Cell::Unknown;
 
-                const BruteForce expected = bruteForce(lines, length, known);
+                // Brute force: what every line that fits `known` agrees on, each cell and the run covering it.
+                bool fits = false;
+                std::vector<Cell> agreed(length);
+                std::vector<int> covering(length);
+                for (unsigned bits : lines) {
+                    bool matches = true;
+                    for (int i = 0; i < length; ++i) matches &= known[i] == Cell::Unknown || known[i] == bitCell(bits, i);
+                    if (!matches) continue;
+                    const std::vector<int> runs = runsOf(bits, length).second;
+                    for (int i = 0; i < length; ++i) {
+                        if (!fits) agreed[i] = bitCell(bits, i), covering[i] = runs[i];
+                        if (agreed[i] != bitCell(bits, i)) agreed[i] = Cell::Unknown;
+                        if (covering[i] != runs[i]) covering[i] = -1;
+                    }
+                    fits = true;
+                }
                 std::vector<Cell> line = known;
-                const bool fits = solver.solve(clue, line);
                 SCOPED_TRACE(::testing::Message() << "length " << length << " trial " << trial);
-                ASSERT_EQ(fits, expected.fits);
-                EXPECT_EQ(solver.completable(clue, known), expected.fits);
+                ASSERT_EQ(solver.solve(clue, line), fits);
+                EXPECT_EQ(solver.completable(clue, known), fits);
                 if (!fits) {
                     EXPECT_EQ(line, known) << "a contradiction leaves the line as it was";
                     ++contradictions;
                     continue;
                 }
-                ASSERT_EQ(line, expected.agreed);
+                ASSERT_EQ(line, agreed);
                 for (int i = 0; i < length; ++i) {
                     decidedCells += line[i] != known[i];
-                    EXPECT_EQ(solver.onlyRunCovering(clue, known, i), expected.coveringRun[i]) << "cell " << i;
-                    coveringChecks += expected.coveringRun[i] >= 0;
+                    EXPECT_EQ(solver.onlyRunCovering(clue, known, i), covering[i]) << "cell " << i;
+                    coveringChecks += covering[i] >= 0;
                 }
             }
         }
@@ -104,9 +93,8 @@ TEST(LineSolver, RefusesRunsShorterThanOneAndKeepsKnownCells) {
     // An empty clue empties the line; an empty line fits only the empty clue.
     EXPECT_TRUE(solveLine(Clue{}, line));
     EXPECT_EQ(line, std::vector<Cell>(5, Cell::Empty));
-    std::vector<Cell> none;
-    EXPECT_TRUE(lineCompletable(Clue{}, none));
-    EXPECT_FALSE(lineCompletable(Clue{1}, none));
+    EXPECT_TRUE(lineCompletable(Clue{}, {}));
+    EXPECT_FALSE(lineCompletable(Clue{1}, {}));
 }
 
 }  // namespace
