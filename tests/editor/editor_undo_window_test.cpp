@@ -68,21 +68,13 @@ TEST(EditorUndoKeys, ShowingAnotherPictureStartsAFreshHistory) {
         {">>>", [](EditorRig& r) { r.editor().Button18Click(); }, 0},
         {"New", [](EditorRig& r) { r.editor().Button1Click(); }, 0},
         {"Delete", [](EditorRig& r) { r.platform.confirmAnswers = {true}; r.editor().Button14Click(); }, 0},
-        {"Edit and Load", [](EditorRig& r) {
-             r.editor().Button3Click();
-             r.editor().cb1->setCurrentIndex(0);
-             r.editor().Button19Click();
-         }, 0},
+        {"Edit and Load", [](EditorRig& r) { r.editor().Button3Click(), r.editor().cb1->setCurrentIndex(0), r.editor().Button19Click(); }, 0},
         {"Import Picture", [&](EditorRig& r) {
              writeBytes(r.folder() / "one.gpe", exchange);
-             r.platform.fileAnswers = {QString::fromStdString((r.folder() / "one.gpe").string())};
-             r.editor().Button16Click();
+             r.platform.fileAnswers = {QString::fromStdString((r.folder() / "one.gpe").string())}, r.editor().Button16Click();
          }, 0},
-        {"Save, Edit, and Load with nothing chosen keep it", [](EditorRig& r) {
-             r.editor().Button1Click9();
-             r.editor().Button3Click();
-             r.editor().Button19Click();
-         }, 1},
+        {"Save, Edit, and Load with nothing chosen keep it",
+         [](EditorRig& r) { r.editor().Button1Click9(), r.editor().Button3Click(), r.editor().Button19Click(); }, 1},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

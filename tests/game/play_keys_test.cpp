@@ -45,10 +45,8 @@ TEST(PlaySession, EachStepLeavesTheExactBoardCrossAndHistory) {
         {'L', 0, 0, {"#"}, 0, 0},   {'M', 1, 0, {"##"}, 0, 0},   {'M', 2, 0, {"###"}, 0, 0},
         {'U', 2, 0, {"###"}, 1, 0},   // the whole drag is one step
         {'R', 4, 1, {"###", "....x"}, 1, 0},   {'U', 4, 1, {"###", "....x"}, 2, 0},
-        {'K', 2, 0, {"###"}, 1, 1, Undo},   {'K', 2, 0, {}, 0, 2, Undo},
-        {'K', 2, 0, {}, 0, 2, Undo},   // back to the start at most
-        {'K', 2, 0, {"###"}, 1, 1, Redo},   {'L', 1, 0, {"#.#"}, 1, 1},
-        {'U', 1, 0, {"#.#"}, 2, 0},   // a new step drops what was undone
+        {'K', 2, 0, {"###"}, 1, 1, Undo},   {'K', 2, 0, {}, 0, 2, Undo},   {'K', 2, 0, {}, 0, 2, Undo},   // the start at most
+        {'K', 2, 0, {"###"}, 1, 1, Redo},   {'L', 1, 0, {"#.#"}, 1, 1},   {'U', 1, 0, {"#.#"}, 2, 0},   // drops the redo
         {'K', 2, 0, {"#.#"}, 2, 0, Redo},   {'K', 2, 0, {"###"}, 1, 1, Undo},
         // A drag that takes back what it did is no step, and keeps the redo.
         {'L', 3, 2, {"###", "", "...#"}, 1, 1},   {'M', 4, 2, {"###", "", "...##"}, 1, 1},
@@ -59,18 +57,15 @@ TEST(PlaySession, EachStepLeavesTheExactBoardCrossAndHistory) {
         {'K', 2, 4, {}, 0, 2, Undo},   {'M', -2, -2, {}, 0, 2},   // the pointer leaves the board
         {'K', 0, 0, {}, 0, 2, Fill},   // no cross yet: it appears, nothing is pressed
         {'K', 1, 0, {}, 0, 2, MoveRight},   {'K', 1, 0, {".#"}, 0, 2, Fill},
-        {'S', 2, 0, {".##"}, 0, 2, MoveRight},   // Shift+arrow: the button is still held
-        {'S', 2, 1, {".##", "..#"}, 0, 2, MoveDown},
+        {'S', 2, 0, {".##"}, 0, 2, MoveRight},   {'S', 2, 1, {".##", "..#"}, 0, 2, MoveDown},   // Shift: still held
         {'K', 2, 2, {".##", "..#"}, 1, 0, MoveDown},   // a plain arrow releases: one step
         {'S', 2, 3, {".##", "..#"}, 1, 0, MoveDown},   // no press to extend: the cross alone moves
         {'K', 2, 3, {".##", "..#", "", "..x"}, 1, 0, Mark},   {'S', 1, 3, {".##", "..#", "", ".xx"}, 1, 0, MoveLeft},
-        {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},
-        {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},   // at the edge: nothing more
+        {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},   {'S', 0, 3, {".##", "..#", "", "xxx"}, 1, 0, MoveLeft},
         {'K', 0, 3, {".##", "..#", "", ".xx"}, 2, 0, Fill},       // a press on a mark clears it
         {'K', 0, 3, {".##", "..#", "", "xxx"}, 2, 1, Undo},   {'K', 0, 3, {".##", "..#"}, 1, 2, Undo},
         {'K', 0, 3, {".##", "..#", "", "xxx"}, 2, 1, Redo},   {'K', 0, 2, {".##", "..#", "", "xxx"}, 2, 1, MoveUp},
-        {'K', 0, 2, {".##", "..#", "#", "xxx"}, 2, 1, Fill},
-        {'K', 0, 2, {".##", "..#", "#", "xxx"}, 3, 0, Redo},   // the press dropped the redo
+        {'K', 0, 2, {".##", "..#", "#", "xxx"}, 2, 1, Fill},   {'K', 0, 2, {".##", "..#", "#", "xxx"}, 3, 0, Redo},
         {'K', 0, 2, {".##", "..#", "", "xxx"}, 3, 0, Fill},
         // A pointer move ends the keyboard's drag; a held Space does not repeat.
         {'M', 4, 4, {".##", "..#", "", "xxx"}, 4, 0},   {'S', 4, 3, {".##", "..#", "", "xxx"}, 4, 0, MoveUp},
@@ -99,19 +94,15 @@ TEST(PlaySession, EachStepLeavesTheExactBoardCrossAndHistory) {
 // "Play" and a loaded game start with nothing to undo or redo.
 TEST(PlaySession, FreshForEveryGame) {
     GameState state = playing({"##", ".."});
-    for (int column : {0, 1, 0}) {
-        posiciona(state, MouseButton::Left, px(column), py(1));
-        mouseUp(state);
-    }
-    undoStep(state);
+    const auto click = [&](int column) { posiciona(state, MouseButton::Left, px(column), py(1)), mouseUp(state); };
+    click(0), click(1), click(0), undoStep(state);
     TempFolder folder;
     const SaveGameOutcome saved = saveGame(state, folder.path(), LocalDateTime{});
     ASSERT_EQ(loadGame(state, saved.file).status, LoadGameStatus::Loaded);
     expectRows(state, {"", "##"});
     EXPECT_FALSE(undoStep(state) || redoStep(state));
 
-    posiciona(state, MouseButton::Left, px(1), py(1));
-    mouseUp(state);
+    click(1);
     ASSERT_TRUE(startSelectedPicture(state, 0));
     EXPECT_FALSE(undoStep(state) || redoStep(state));
 }
