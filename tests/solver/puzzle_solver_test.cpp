@@ -18,12 +18,6 @@ Grid gridOf(const std::vector<std::string>& rows) {
     return grid;
 }
 
-Grid filledGrid(int width, int height, Cell cell) {
-    Grid grid(width, height);
-    grid.cells.assign(grid.cells.size(), cell);
-    return grid;
-}
-
 // A picture at the size limit: an ellipse with diagonal gaps.
 Grid largestPicture() {
     Grid grid(kMaxWidth, kMaxHeight);
@@ -52,8 +46,8 @@ TEST(PuzzleSolver, KnownPicturesGetTheirVerdictGradeSolutionsAndDifferingCells) 
                  ".#...##...#.#..", ".#..#..###..#..", "..#...#..#..###", ".#.#.##.###.#..", ".##....##...#..",
                  ".#..##..##..#..", "....#.##..##.#.", ".###..#...###..", "#.#...##..#.#..", "....######.#.##"}),
          Verdict::Unique, Grade::Search, {}},
-        {"empty 40 x 30", filledGrid(40, 30, Cell::Empty), Verdict::Unique, Grade::LineLogic, {}},
-        {"full 40 x 30", filledGrid(40, 30, Cell::Filled), Verdict::Unique, Grade::LineLogic, {}},
+        {"empty 40 x 30", gridOf(std::vector<std::string>(30, std::string(40, '.'))), Verdict::Unique, Grade::LineLogic, {}},
+        {"full 40 x 30", gridOf(std::vector<std::string>(30, std::string(40, '#'))), Verdict::Unique, Grade::LineLogic, {}},
         {"ellipse 40 x 30", largestPicture(), Verdict::Unique, Grade::LineLogic, {}},
         {"one cell", gridOf({"#"}), Verdict::Unique, Grade::LineLogic, {}},
         {"2 x 2 diagonal", gridOf({"#.", ".#"}), Verdict::Multiple, Grade::Search, {{0, 0}, {1, 0}, {0, 1}, {1, 1}}},
