@@ -1,0 +1,63 @@
+// The hint (key H) runs on the window's thread, so its worst case matters:
+// a 40 x 30 random picture on which the player has marked everything line
+// logic gives, so no single line decides another cell and the hint has to
+// try cells both ways. Several seeds; the counter says which kind of hint
+// the last one gave.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "game/hint.h"
+#include "solver/grid.h"
+#include "solver/propagation.h"
+
+namespace mosarin {
+namespace {
+
+GameState stuckBoard(unsigned seed) {
+    GameState state;
+    state.currentPicture = 1;
+    state.library.slots[1].width = kMaxWidth;
+    state.library.slots[1].height = kMaxHeight;
+    std::mt19937 random(seed);
+    for (int row = 1; row <= kMaxHeight; ++row)
+        for (int column = 1; column <= kMaxWidth; ++column) state.solutionGrid.at(column, row) = random() % 2;
+    state.puzzleActive = true;
+    state.boardShown = true;
+
+    const solver::Clues clues = solver::cluesOfPicture(state.solutionGrid, kMaxWidth, kMaxHeight);
+    solver::Grid known(kMaxWidth, kMaxHeight);
+    solver::Propagator propagator(clues);
+    propagator.propagateAll(known);
+    for (int row = 0; row < kMaxHeight; ++row) {
+        for (int column = 0; column < kMaxWidth; ++column) {
+            const solver::Cell cell = known.at(column, row);
+            state.playGrid.at(column + 1, row + 1) =
+                cell == solver::Cell::Filled ? cellFilled : cell == solver::Cell::Empty ? cellMarked : cellEmpty;
+        }
+    }
+    return state;
+}
+
+void BM_HintWhenLineLogicIsExhausted(benchmark::State& bench) {
+    const GameState state = stuckBoard(static_cast<unsigned>(bench.range(0)));
+    HintKind kind = HintKind::None;
+    for (auto _ : bench) {
+        const Hint hint = findHint(state);
+        kind = hint.kind;
+        benchmark::DoNotOptimize(hint.sentence.data());
+    }
+    bench.counters["probe"] = kind == HintKind::Probe ? 1 : 0;
+    bench.counters["nothing"] = kind == HintKind::NoDeduction ? 1 : 0;
+}
+BENCHMARK(BM_HintWhenLineLogicIsExhausted)->DenseRange(1, 5)->Unit(benchmark::kMillisecond);
+
+void BM_HintOnAFreshBoard(benchmark::State& bench) {
+    GameState state = stuckBoard(1);
+    state.playGrid = {};
+    for (auto _ : bench) benchmark::DoNotOptimize(findHint(state).sentence.data());
+}
+BENCHMARK(BM_HintOnAFreshBoard)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace mosarin
