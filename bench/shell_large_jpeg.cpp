@@ -1,8 +1,9 @@
 // Decoding cost of 64-megapixel JPEG files through the guide image's loader:
 // real photographs, baseline and progressive, against a crafted progressive
-// file of a few kilobytes that claims the same size and asks for 190 passes
-// over it. The files are made at start-up by cjpeg (libjpeg-turbo-progs)
-// from a synthetic photograph of our own, in a temporary folder.
+// file of 2 KB that claims the same size and asks for 99 passes
+// over its blocks. The files are made at start-up by cjpeg (libjpeg-turbo-progs)
+// from a synthetic photograph of our own, in a temporary folder, or in the
+// folder MOSARIN_JPEG_BENCH_FOLDER names, where they are then kept.
 #include <benchmark/benchmark.h>
 
 #include <QString>
@@ -25,10 +26,10 @@ constexpr int kSide = 8192;  // 64 megapixels, the largest image the program loa
 
 struct Files {
     std::filesystem::path folder, baseline, progressive, crafted;
-    bool made = false;
+    bool made = false, kept = false;
     ~Files() {
         std::error_code ignored;
-        if (!folder.empty()) std::filesystem::remove_all(folder, ignored);
+        if (!folder.empty() && !kept) std::filesystem::remove_all(folder, ignored);
     }
 };
 
@@ -71,22 +72,29 @@ bool encode(const std::string& options, const std::filesystem::path& file, void 
 const Files& files() {
     static Files f = [] {
         Files made;
-        made.folder = std::filesystem::temp_directory_path() / ("mosarin-bench-jpeg-" + std::to_string(::getpid()));
+        const char* keepIn = std::getenv("MOSARIN_JPEG_BENCH_FOLDER");
+        made.kept = keepIn != nullptr;
+        made.folder = made.kept ? std::filesystem::path(keepIn)
+                                : std::filesystem::temp_directory_path() /
+                                      ("mosarin-bench-jpeg-" + std::to_string(::getpid()));
         std::filesystem::create_directories(made.folder);
         made.baseline = made.folder / "photo_baseline.jpg";
         made.progressive = made.folder / "photo_progressive.jpg";
         made.crafted = made.folder / "crafted.jpg";
-        // The crafted file: a flat image whose every AC coefficient of every
-        // component gets a scan of its own, 190 valid scans of a few bytes each.
+        // The crafted file: a flat image whose AC coefficients get a scan
+        // each, as many valid scans as cjpeg writes (100), arithmetic-coded
+        // so that each costs a few bytes and the decoder work on every block.
         const auto script = made.folder / "scans.txt";
         std::ofstream scans(script);
         scans << "0,1,2: 0 0 0 0;\n";
-        for (int c = 0; c < 3; ++c)
-            for (int k = 1; k <= 63; ++k) scans << c << ": " << k << " " << k << " 0 0;\n";
+        for (int scan = 0; scan < 99; ++scan) {
+            const int component = scan / 63, k = 1 + scan % 63;
+            scans << component << ": " << k << " " << k << " 0 0;\n";
+        }
         scans.close();
         made.made = encode("-quality 90", made.baseline, writePhotoRows) &&
                     encode("-quality 90 -progressive", made.progressive, writePhotoRows) &&
-                    encode("-scans '" + script.string() + "'", made.crafted, writeFlatRows);
+                    encode("-arithmetic -scans '" + script.string() + "'", made.crafted, writeFlatRows);
         return made;
     }();
     return f;

@@ -11,6 +11,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation
   xvfb xauth xdotool x11-apps python3
+  clang libclang-rt-14-dev  # the sanitizer build and the libFuzzer targets
 )
 
 missing=()
