@@ -8,7 +8,8 @@
 # build-fuzz/fuzz/work/TARGET (the corpus in the repository is only read); a
 # crash, a leak, a sanitizer report or an input that runs longer than 10 s
 # stops the run with a failure and leaves the input in build-fuzz/fuzz/findings/.
-# Each run's last lines (executions, coverage) are printed.
+# Each run's last lines (executions, coverage) are printed; its whole
+# output is in build-fuzz/fuzz/TARGET.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 targets=(library_reader exchange_import saved_game number_field jpeg_image bmp_image resize_image)
@@ -30,11 +31,14 @@ export ASAN_OPTIONS=halt_on_error=1:abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 for target in "${selected[@]}"; do
   work=build-fuzz/fuzz/work/$target findings=build-fuzz/fuzz/findings/$target
+  log=build-fuzz/fuzz/$target.log
   mkdir -p "$work" "$findings"
   echo "== $target, $seconds s"
-  build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 \
-    -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" 2>&1 |
-    grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|stat::peak_rss|==[0-9]+==|SUMMARY|Test unit written|.*ERROR)' ||
-    { echo "fuzz_$target failed; findings in $findings"; exit 1; }
-  [ "${PIPESTATUS[0]}" -eq 0 ] || { echo "fuzz_$target failed; findings in $findings"; exit 1; }
+  if ! build-fuzz/fuzz/fuzz_"$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2560 \
+      -print_final_stats=1 -artifact_prefix="$findings/" "$work" "fuzz/corpus/$target" > "$log" 2>&1; then
+    tail -n 60 "$log"
+    echo "fuzz_$target failed; the input is in $findings"
+    exit 1
+  fi
+  grep -E '^#[0-9]+[[:space:]]+DONE|^stat::(number_of_executed_units|peak_rss_mb)' "$log"
 done
