@@ -9,7 +9,7 @@
 
 namespace mosarin::fuzz {
 
-// A folder of this process's own under the system's temporary folder.
+// A folder of this process's own in /dev/shm, or else under the system's temporary folder.
 const std::filesystem::path& scratchFolder();
 
 // Replaces `name` in the scratch folder with `bytes` and returns its path.
