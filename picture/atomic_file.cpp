@@ -1,4 +1,5 @@
 #include "picture/atomic_file.h"
+#include "picture/atomic_file_faults.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -14,11 +15,21 @@ namespace {
 // The same bound the system puts on links followed in one path.
 constexpr int kMaxLinkHops = 40;
 
+AtomicWriteFault installedFault = nullptr;
+
+// The errno with which a test wants `step` to fail, or 0.
+int injectedFailure(AtomicWriteStep step) { return installedFault ? installedFault(step) : 0; }
+
 std::string failure(const std::filesystem::path& target, int errorNumber) {
     return "Cannot write file \"" + target.string() + "\". " + std::strerror(errorNumber) + ".";
 }
 
 bool writeAll(int fd, std::string_view bytes) {
+    if (const int injected = injectedFailure(AtomicWriteStep::Write)) {
+        (void)!::write(fd, bytes.data(), bytes.size() / 2);
+        errno = injected;
+        return false;
+    }
     while (!bytes.empty()) {
         ssize_t n = ::write(fd, bytes.data(), bytes.size());
         if (n < 0) {
@@ -67,7 +78,46 @@ void takeOverAttributes(int fd, const struct stat& old) {
     ::fchmod(fd, old.st_mode & 07777);
 }
 
+// Each step below either fails as a test asked or makes its system call.
+int openTemporary(const std::filesystem::path& temp) {
+    if (const int injected = injectedFailure(AtomicWriteStep::CreateTemporary)) {
+        errno = injected;
+        return -1;
+    }
+    return ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+}
+
+int syncFile(int fd) {
+    if (const int injected = injectedFailure(AtomicWriteStep::Sync)) {
+        errno = injected;
+        return -1;
+    }
+    return ::fsync(fd);
+}
+
+int closeFile(int fd) {
+    const int injected = injectedFailure(AtomicWriteStep::Close);
+    const int result = ::close(fd);
+    if (injected == 0) return result;
+    errno = injected;
+    return -1;
+}
+
+int renameFile(const std::filesystem::path& from, const std::filesystem::path& to) {
+    if (const int injected = injectedFailure(AtomicWriteStep::Rename)) {
+        errno = injected;
+        return -1;
+    }
+    return ::rename(from.c_str(), to.c_str());
+}
+
 }  // namespace
+
+AtomicWriteFault setAtomicWriteFault(AtomicWriteFault fault) {
+    const AtomicWriteFault previous = installedFault;
+    installedFault = fault;
+    return previous;
+}
 
 bool writeFileAtomically(const std::filesystem::path& target, std::string_view bytes, bool sync,
                          std::string& error) {
@@ -83,19 +133,19 @@ bool writeFileAtomically(const std::filesystem::path& target, std::string_view b
     std::filesystem::path temp = file;
     temp += ".tmp-" + std::to_string(::getpid());
 
-    int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    int fd = openTemporary(temp);
     if (fd < 0) {
         error = failure(target, errno);
         return false;
     }
     if (replacing) takeOverAttributes(fd, old);
-    bool ok = writeAll(fd, bytes) && (!sync || ::fsync(fd) == 0);
+    bool ok = writeAll(fd, bytes) && (!sync || syncFile(fd) == 0);
     int savedErrno = errno;
-    if (::close(fd) != 0 && ok) {
+    if (closeFile(fd) != 0 && ok) {
         ok = false;
         savedErrno = errno;
     }
-    if (ok && ::rename(temp.c_str(), file.c_str()) != 0) {
+    if (ok && renameFile(temp, file) != 0) {
         ok = false;
         savedErrno = errno;
     }

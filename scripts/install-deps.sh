@@ -12,6 +12,7 @@ packages=(
   fonts-liberation
   xvfb xauth xdotool x11-apps python3
   desktop-file-utils  # desktop-file-validate: the install test checks the desktop entry
+  clang libclang-rt-14-dev  # the sanitizer build and the libFuzzer targets
 )
 
 missing=()

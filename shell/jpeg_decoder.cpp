@@ -32,6 +32,10 @@ struct Decoder {
     std::jmp_buf jump{};
     Outcome outcome = Outcome::Decoded;
     int messageCode = 0;
+    // Blocks visited by the scans begun so far, and how many may be.
+    qint64 blockVisits = 0;
+    qint64 blockVisitBudget = 0;
+    int scansCounted = 0;
     // The stream: bytes in memory, or else a file read as it is decoded.
     const QByteArray* bytes = nullptr;
     int fileDescriptor = -1;
@@ -52,9 +56,27 @@ void stopOnError(j_common_ptr info) {
 void ignoreMessage(j_common_ptr, int) {}
 void ignoreOutput(j_common_ptr) {}
 
-void limitScans(j_common_ptr info) {
-    if (reinterpret_cast<j_decompress_ptr>(info)->input_scan_number <= kMaxJpegScans) return;
-    Decoder& decoder = decoderOf(info);
+qint64 blocksOf(const jpeg_component_info& component) {
+    return qint64(component.width_in_blocks) * qint64(component.height_in_blocks);
+}
+
+// The budget is known once the frame header has been read.
+void setWorkBudget(Decoder& decoder) {
+    qint64 blocks = 0;
+    for (int c = 0; c < decoder.info.num_components; ++c) blocks += blocksOf(decoder.info.comp_info[c]);
+    decoder.blockVisitBudget = blocks * kMaxJpegBlockVisits;
+}
+
+// The library calls this before each row of blocks it reads, so a scan is
+// counted when its first row is about to be decoded; one that would pass
+// the limits stops the decoding there.
+void limitScans(j_common_ptr common) {
+    Decoder& decoder = decoderOf(common);
+    const j_decompress_ptr info = &decoder.info;
+    if (info->input_scan_number == decoder.scansCounted) return;
+    decoder.scansCounted = info->input_scan_number;
+    for (int c = 0; c < info->comps_in_scan; ++c) decoder.blockVisits += blocksOf(*info->cur_comp_info[c]);
+    if (info->input_scan_number <= kMaxJpegScans && decoder.blockVisits <= decoder.blockVisitBudget) return;
     decoder.outcome = Outcome::TooManyScans;
     std::longjmp(decoder.jump, 1);
 }
@@ -108,6 +130,7 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
         decoder->outcome = Outcome::TooLarge;
         return;
     }
+    setWorkBudget(*decoder);
     chooseOutput(info, format);
     jpeg_start_decompress(info);
 

@@ -14,6 +14,14 @@ constexpr qint64 kMaxImagePixels = qint64(64) * 1024 * 1024;
 // the image; a real file needs a few dozen at most.
 constexpr int kMaxJpegScans = 500;
 
+// The decoding work a stream may ask for, in visits of its 8 x 8 blocks by
+// its scans, per block of the image: a tiny file must not cost more than a
+// real photograph of its size. Encoders visit each block a handful of times
+// (libjpeg's progressive scripts 4.3 to 6 times on average, Photoshop's at
+// most 5, mozjpeg's optimised scripts about 6); a crafted stream of 2 KB can
+// ask for a hundred, each costing as much as a real scan of the image.
+constexpr int kMaxJpegBlockVisits = 10;
+
 // A greyscale stream is decoded to this many grey levels at most, chosen and
 // dithered by the library's own colour quantiser.
 constexpr int kJpegGreyLevels = 236;
@@ -24,7 +32,9 @@ constexpr int kJpegGreyLevels = 236;
 // Throws MosarinError:
 // "JPEG error #%d" with libjpeg's message code when the library gives up,
 // "The JPEG image is too large: W x H pixels." above kMaxImagePixels,
-// "JPEG image has too many scans" above kMaxJpegScans,
+// "JPEG image has too many scans" above kMaxJpegScans scans or
+// kMaxJpegBlockVisits visits per block, as soon as the scan that passes
+// either limit begins, before its data is decoded,
 // "Not enough memory for a W x H image" when the pixels cannot be allocated.
 QImage decodeJpeg(const QByteArray& bytes);
 

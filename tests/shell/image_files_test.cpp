@@ -72,9 +72,14 @@ TEST(JpegDecoding, BadAndHostileFilesFailWithAClearMessage) {
         {"huge header", withJpegSize(good, 60000, 60000), "The JPEG image is too large: 60000 x 60000 pixels."},
         {"endlessly repeated scans", withRepeatedLastScan(progressive, kMaxJpegScans + 10),
          "JPEG image has too many scans"},
+        // Each repeat of the last scan (luminance, two thirds of the blocks)
+        // is one more pass over a 16-megapixel image: refused after about 8,
+        // long before the scan count limit.
+        {"a tiny file asking for many passes over a large image",
+         withRepeatedLastScan(withJpegSize(progressive, 4096, 4096), 12), "JPEG image has too many scans"},
         // Neither is an error: a few repeated scans are legal, and running out
         // of pixel data is only a warning to libjpeg (the rest comes out grey).
-        {"a few repeated scans", withRepeatedLastScan(progressive, 20), ""},
+        {"a few repeated scans", withRepeatedLastScan(progressive, 5), ""},
         {"cut inside the pixel data", good.left(scan + (good.size() - scan) / 2), ""},
     };
     // The guide image decodes a file named .jpg as it reads it, in pieces.
