@@ -1,8 +1,12 @@
 #include "shell/jpeg_decoder.h"
 
+#include <unistd.h>
+
+#include <cerrno>
 #include <csetjmp>
 #include <cstdio>
 #include <memory>
+#include <vector>
 // jpeglib.h needs FILE and size_t declared before it.
 #include <jpeglib.h>
 
@@ -10,6 +14,7 @@
 #include "shell/file_bytes.h"
 #include "shell/image_files.h"
 #include "shell/jpeg_file_source.h"
+#include "shell/jpeg_scan_survey.h"
 #include "shell/large_image.h"
 
 namespace mosarin {
@@ -155,9 +160,38 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
     jpeg_finish_decompress(info);
 }
 
+// The scans' work read from the markers before anything is decoded, so that
+// a tiny stream asking for many passes over a large frame costs one quick
+// read, not the decoding of the scans the budget allows. The decoder still
+// counts scans as it goes (limitScans) for streams this survey cannot follow.
+JpegScanSurvey surveyOf(const QByteArray* bytes, int descriptor) {
+    JpegScanSurvey survey;
+    if (bytes) {
+        survey.feed(reinterpret_cast<const std::uint8_t*>(bytes->constData()), std::size_t(bytes->size()));
+        return survey;
+    }
+    std::vector<std::uint8_t> buffer(std::size_t(64) * 1024);
+    off_t offset = 0;
+    while (!survey.finished()) {
+        const ssize_t count = ::pread(descriptor, buffer.data(), buffer.size(), offset);
+        if (count < 0 && errno == EINTR) continue;
+        if (count <= 0) break;   // a read error is reported by the decoder's own reading
+        survey.feed(buffer.data(), std::size_t(count));
+        offset += count;
+    }
+    return survey;
+}
+
+bool asksTooMuchWork(const JpegScanSurvey& survey) {
+    // A frame too large is refused by the decoder with its own message.
+    if (qint64(survey.frameWidth()) * survey.frameHeight() > kMaxImagePixels) return false;
+    return survey.scans() > kMaxJpegScans || survey.blockVisits() > survey.frameBlocks() * kMaxJpegBlockVisits;
+}
+
 // Decodes from `bytes` or, when it is null, from the open file `descriptor`
 // named `path`.
 QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QImage::Format format) {
+    if (asksTooMuchWork(surveyOf(bytes, descriptor))) throw MosarinError(QStringLiteral("JPEG image has too many scans"));
     auto decoder = std::make_unique<Decoder>();
     decoder->info.err = jpeg_std_error(&decoder->errors);
     decoder->errors.error_exit = stopOnError;

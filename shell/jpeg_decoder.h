@@ -33,8 +33,9 @@ constexpr int kJpegGreyLevels = 236;
 // "JPEG error #%d" with libjpeg's message code when the library gives up,
 // "The JPEG image is too large: W x H pixels." above kMaxImagePixels,
 // "JPEG image has too many scans" above kMaxJpegScans scans or
-// kMaxJpegBlockVisits visits per block, as soon as the scan that passes
-// either limit begins, before its data is decoded,
+// kMaxJpegBlockVisits visits per block, found from the stream's markers
+// before anything is decoded (or, for a stream whose markers cannot be
+// followed, as the scan that passes either limit begins),
 // "Not enough memory for a W x H image" when the pixels cannot be allocated.
 QImage decodeJpeg(const QByteArray& bytes);
 
