@@ -244,8 +244,6 @@ void TFcpintura::noticeBoardChange() {
     }
 }
 
-// F7 is the editor's own key: the controls pass it on, and no command of
-// the window uses it.
 // A closed editor answers no more: its check's box would stand alone.
 void TFcpintura::hideEvent(QHideEvent* event) {
     checkWorker_.cancel();

@@ -17,6 +17,7 @@ EditorKey editorKeyFor(const QKeyEvent& event) {
         event.modifiers() & (Qt::ControlModifier | Qt::ShiftModifier | Qt::AltModifier | Qt::MetaModifier);
     const bool ctrl = held == Qt::ControlModifier;
     const bool ctrlShift = held == (Qt::ControlModifier | Qt::ShiftModifier);
+    // F7 is the editor's own: the controls pass it on, and no command uses it.
     if (event.key() == Qt::Key_F7 && held == Qt::NoModifier) return EditorKey::Check;
     if (event.key() == Qt::Key_Z && ctrl) return EditorKey::Undo;
     if ((event.key() == Qt::Key_Z && ctrlShift) || (event.key() == Qt::Key_Y && ctrl)) return EditorKey::Redo;

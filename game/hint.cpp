@@ -16,11 +16,9 @@ using solver::Clue;
 using solver::Clues;
 using solver::Grid;
 
-// One row or one column of the picture, 0-based.
-struct Line {
-    bool isRow = true;
-    int index = 0;
-};
+// One row or one column of the picture, 0-based, as propagation names the
+// line it could not complete.
+using Line = solver::Propagator::Line;
 
 std::vector<Cell> cellsOf(const Grid& grid, Line line) {
     std::vector<Cell> cells;
@@ -100,7 +98,7 @@ bool everyPictureCellFilled(const GameState& state) {
 // player's marks agree with the picture here, so every line can be completed.
 Hint lineDeduction(const Grid& grid, const Clues& clues) {
     solver::LineSolver lineSolver;
-    Line best;
+    Line best{true, 0};
     int bestCell = -1, bestScore = 0;
     for (int pass = 0; pass < 2; ++pass) {
         const int count = pass == 0 ? grid.height : grid.width;
@@ -160,7 +158,7 @@ Hint probeDeduction(const Grid& grid, const Clues& clues) {
                 Grid trial = grid;
                 trial.at(column, row) = value;
                 if (propagator.propagateCell(trial, column, row)) continue;
-                const solver::Propagator::Line broken = propagator.contradictedLine();
+                const Line broken = propagator.contradictedLine();
                 Hint hint;
                 hint.kind = HintKind::Probe;
                 hint.row = row;
