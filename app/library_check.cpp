@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "app/puzzle_commands.h"
 #include "picture/library_file.h"
 #include "solver/puzzle_solver.h"
 
@@ -104,6 +105,7 @@ int checkLibrary(const std::filesystem::path& libraryFile, double budgetSeconds,
 std::optional<int> runCommandLine(int argc, const char* const* argv, const std::filesystem::path& programFolder,
                                   std::ostream& out, std::ostream& err) {
     if (argc <= 1) return std::nullopt;
+    if (auto status = runPuzzleCommands(argc, argv, programFolder, out, err)) return status;
     bool check = false;
     std::optional<std::filesystem::path> library;
     double budget = kDefaultBudgetSeconds;

@@ -68,4 +68,9 @@ struct ImportOutcome {
 ImportOutcome importExchangeFile(const std::filesystem::path& libraryFile, const std::filesystem::path& exchangeFile,
                                  bool sync = true);
 
+// The same for exchange text already in memory (pictures converted from
+// another format, say); `sourceName` names where it came from in a refusal.
+ImportOutcome appendExchangeText(const std::filesystem::path& libraryFile, std::string_view text,
+                                 const std::string& sourceName, bool sync = true);
+
 }  // namespace mosarin

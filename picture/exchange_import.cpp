@@ -80,13 +80,18 @@ ImportOutcome importExchangeFile(const std::filesystem::path& libraryFile, const
     if (isMissing(exchange)) return ImportOutcome{};
     if (exchange.status != FileReadStatus::Ok) return refused(readFailure("The file", exchangeFile, exchange));
 
+    return appendExchangeText(libraryFile, exchange.bytes, quoted(exchangeFile), sync);
+}
+
+ImportOutcome appendExchangeText(const std::filesystem::path& libraryFile, std::string_view text,
+                                 const std::string& sourceName, bool sync) {
     const FileReadResult library = readRegularFile(libraryFile, kMaxTextFileBytes);
     if (library.status != FileReadStatus::Ok) return refused(readFailure("The picture library", libraryFile, library));
 
     const int picturesBefore = countLines(library.bytes);
-    const ExchangeCheck check = checkExchangeText(exchange.bytes, picturesBefore);
+    const ExchangeCheck check = checkExchangeText(text, picturesBefore);
     if (!check.problem.empty()) {
-        return refused("The file " + quoted(exchangeFile) + " cannot be imported. " + check.problem);
+        return refused("The file " + sourceName + " cannot be imported. " + check.problem);
     }
 
     ImportOutcome outcome;
