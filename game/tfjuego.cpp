@@ -157,6 +157,7 @@ void Tfjuego::resetToStartScreen() {
 void Tfjuego::Button1Click() {
     cb1->clear();
     for (const std::string& entry : pictureListEntries(state_.library)) cb1->addItem(QString::fromStdString(entry));
+    showPictureNotes();
     // Adding to an empty list selects its first entry; the panel opens with
     // nothing chosen.
     cb1->setCurrentIndex(-1);

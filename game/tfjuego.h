@@ -93,6 +93,8 @@ private:
     void resetToStartScreen();
     // The list entry the panel's text shows, or -1.
     int selectedEntry() const;
+    // Imported pictures' title, author and licence as their list entries' tooltips.
+    void showPictureNotes();
 
     // Runs a handler under the error guard, then wakes or stops Timer1 for
     // whatever frame the handler left due.

@@ -4,6 +4,7 @@
 #include "puzzles/picture_notes.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstdio>
 
 #include "picture/atomic_file.h"
@@ -97,6 +98,16 @@ bool addPictureNotes(const std::filesystem::path& libraryFile, const PictureNote
                  '\t' + oneLine(note.license) + "\r\n";
     }
     return writeFileAtomically(notesFileFor(libraryFile), bytes, true, error);
+}
+
+std::vector<std::string> pictureNoteTexts(const TPictureLibrary& library, const PictureNotes& notes) {
+    std::vector<std::string> texts(static_cast<std::size_t>(std::max(library.count, 0)));
+    if (notes.empty()) return texts;   // most libraries: no clue needs working out
+    for (int number = 1; number <= library.count; ++number) {
+        const auto found = notes.find(clueKey(library.slots[static_cast<std::size_t>(number)]));
+        if (found != notes.end()) texts[static_cast<std::size_t>(number - 1)] = found->second.describe();
+    }
+    return texts;
 }
 
 }  // namespace mosarin

@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "picture/picture_record.h"
 
@@ -39,5 +40,9 @@ PictureNotes readPictureNotes(const std::filesystem::path& libraryFile);
 // replaced) and rewrites the side file atomically. False with `error` set
 // when it cannot be written.
 bool addPictureNotes(const std::filesystem::path& libraryFile, const PictureNotes& added, std::string& error);
+
+// For pictures 1..count of `library`, the text describing each (a list
+// entry's tooltip), empty for a picture without a note.
+std::vector<std::string> pictureNoteTexts(const TPictureLibrary& library, const PictureNotes& notes);
 
 }  // namespace mosarin

@@ -1,0 +1,106 @@
+#include "puzzles/fair_picture.h"
+
+#include <algorithm>
+
+#include "solver/puzzle_solver.h"
+
+namespace mosarin {
+
+namespace {
+
+// Search nodes the full solver may visit on one candidate. A node budget,
+// not seconds, so that a seed gives the same picture on any machine.
+constexpr std::int64_t kSearchNodes = 200;
+// The full solver is asked only once line logic leaves at most this many
+// cells open: on a wide-open random picture its probing costs far more than
+// line logic, and what it would show is what line logic shows already.
+constexpr std::size_t kOpenCellsForSearch = 48;
+
+// A number in [0, bound) from the raw generator output; the standard
+// distributions may differ between libraries, this never does.
+int below(std::mt19937_64& random, int bound) { return static_cast<int>(random() % static_cast<std::uint64_t>(bound)); }
+double unit(std::mt19937_64& random) { return static_cast<double>(random() >> 11) * 0x1.0p-53; }
+
+solver::Grid gridOf(const FairPicture& picture) {
+    solver::Grid grid(picture.width, picture.height);
+    for (int row = 0; row < picture.height; ++row)
+        for (int column = 0; column < picture.width; ++column)
+            grid.at(column, row) = picture.filled(column, row) ? solver::Cell::Filled : solver::Cell::Empty;
+    return grid;
+}
+
+// The cells that show why the picture is not yet fair: where two solutions
+// differ, or else where line logic stops. Empty when it is fair.
+std::vector<std::pair<int, int>> ambiguousCells(const FairPicture& picture, FairGrade grade) {
+    const solver::Clues clues = solver::cluesOfGrid(gridOf(picture));
+    solver::Grid known(picture.width, picture.height);
+    solver::Propagator propagator(clues);
+    propagator.propagateAll(known);   // the picture itself fits, so no contradiction
+    if (known.solved()) return {};
+    std::vector<std::pair<int, int>> open;
+    for (int row = 0; row < picture.height; ++row)
+        for (int column = 0; column < picture.width; ++column)
+            if (known.at(column, row) == solver::Cell::Unknown) open.emplace_back(column, row);
+    if (grade == FairGrade::LineLogic || open.size() > kOpenCellsForSearch) return open;
+
+    solver::Budget budget;
+    budget.maxNodes = kSearchNodes;
+    const solver::SolveResult result = solver::solvePuzzle(clues, budget);
+    switch (result.verdict) {
+    case solver::Verdict::Unique:
+        return {};
+    case solver::Verdict::Multiple:
+        return solver::differingCells(result.solution, result.otherSolution);
+    case solver::Verdict::None:      // cannot happen: the picture is a solution
+    case solver::Verdict::Undecided:
+        break;
+    }
+    return open;   // too hard to settle within the budget: make it easier where logic stops
+}
+
+// The cell to change among `cells`: an empty one when there is one. Filling
+// a cell lengthens a run, and long runs are what line logic gets a grip on;
+// emptying cells of a sparse picture would only make it sparser and vaguer.
+std::pair<int, int> cellToChange(const FairPicture& picture, const std::vector<std::pair<int, int>>& cells,
+                                 std::mt19937_64& random) {
+    std::vector<std::pair<int, int>> empty;
+    for (const auto& cell : cells) {
+        if (!picture.filled(cell.first, cell.second)) empty.push_back(cell);
+    }
+    const auto& from = empty.empty() ? cells : empty;
+    return from[static_cast<std::size_t>(below(random, static_cast<int>(from.size())))];
+}
+
+void fillRandomly(FairPicture& picture, std::mt19937_64& random) {
+    for (std::uint8_t& cell : picture.cells) cell = unit(random) < picture.density ? 1 : 0;
+}
+
+}  // namespace
+
+FairPicture generateFairPicture(int width, int height, FairGrade grade, std::mt19937_64& random, double density) {
+    FairPicture picture;
+    picture.width = std::clamp(width, 1, 40);
+    picture.height = std::clamp(height, 1, 30);
+    picture.cells.assign(static_cast<std::size_t>(picture.width) * picture.height, 0);
+    picture.density = density >= 0.3 && density <= 0.7 ? density : 0.3 + 0.4 * unit(random);
+    // Each repair fills one more cell, so the picture becomes fair long
+    // before this; the limit only guards against a size that never does.
+    const int repairLimit = static_cast<int>(picture.cells.size());
+    fillRandomly(picture, random);
+    for (;;) {
+        const std::vector<std::pair<int, int>> cells = ambiguousCells(picture, grade);
+        if (cells.empty()) return picture;
+        if (picture.repairs >= repairLimit) {
+            ++picture.restarts;
+            picture.repairs = 0;
+            fillRandomly(picture, random);
+            continue;
+        }
+        const auto [column, row] = cellToChange(picture, cells, random);
+        std::uint8_t& cell = picture.cells[static_cast<std::size_t>(row) * picture.width + column];
+        cell = cell ? 0 : 1;
+        ++picture.repairs;
+    }
+}
+
+}  // namespace mosarin
