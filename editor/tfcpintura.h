@@ -89,6 +89,9 @@ public:
     // on the board as it was before the last step, or after the step undone.
     void undoStep();
     void redoStep();
+    // Ctrl+R: the board, at the size of the X and Y fields, filled with a
+    // random picture that has exactly one solution; one undo step.
+    void fillWithFairPicture();
 
     // The guide image: as drawn under the board (15w x 15h after each
     // scaling) and the source it is scaled from. Empty until one is loaded.
@@ -164,6 +167,8 @@ private:
     // A change to the board cancels a running check and drops the outline.
     void noticeBoardChange();
     void showCheckAnswer(const solver::SolveResult& result);
+    // "Import Picture" with a .non, .nonpack or webpbn .xml file.
+    void importPuzzles(const QString& path);
 
     Platform& platform_;
     QString programFolder_;

@@ -6,7 +6,11 @@
 #include "editor/picture_store.h"
 #include "editor/tfcpintura.h"
 #include "picture/exchange_file.h"
+#include "puzzles/puzzle_import.h"
 #include "shell/app_info.h"
+
+// The public puzzle formats, offered after the exchange files.
+#define PUZZLE_FILE_PATTERNS "*.non;*.nonpack;*.xml"
 
 namespace mosarin {
 
@@ -26,8 +30,11 @@ void TFcpintura::Button17Click() {
 }
 
 void TFcpintura::Button16Click() {
-    const QString path = platform_.openFileName(QStringLiteral("*.gpe|*.gpe"), programFolder_).value_or(QString());
+    const QString path =
+        platform_.openFileName(QStringLiteral("*.gpe|*.gpe|" PUZZLE_FILE_PATTERNS "|" PUZZLE_FILE_PATTERNS), programFolder_)
+            .value_or(QString());
     if (path.isEmpty()) return;
+    if (isPuzzleFileName(localPath(path))) return importPuzzles(path);
     const ImportOutcome imported = importExchangeFile(libraryFile(), localPath(path));
     switch (imported.status) {
     case ImportStatus::Missing:

@@ -10,7 +10,7 @@ namespace mosarin {
 
 namespace {
 
-enum class EditorKey { None, Undo, Redo, Check };
+enum class EditorKey { None, Undo, Redo, Check, FairPicture };
 
 EditorKey editorKeyFor(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held =
@@ -20,6 +20,7 @@ EditorKey editorKeyFor(const QKeyEvent& event) {
     // F7 is the editor's own: the controls pass it on, and no command uses it.
     if (event.key() == Qt::Key_F7 && held == Qt::NoModifier) return EditorKey::Check;
     if (event.key() == Qt::Key_Z && ctrl) return EditorKey::Undo;
+    if (event.key() == Qt::Key_R && ctrl) return EditorKey::FairPicture;
     if ((event.key() == Qt::Key_Z && ctrlShift) || (event.key() == Qt::Key_Y && ctrl)) return EditorKey::Redo;
     return EditorKey::None;
 }
@@ -36,6 +37,9 @@ void TFcpintura::keyPressEvent(QKeyEvent* event) {
         break;
     case EditorKey::Check:
         runGuarded([this] { checkPicture(); });
+        break;
+    case EditorKey::FairPicture:
+        runGuarded([this] { fillWithFairPicture(); });
         break;
     case EditorKey::None:
         QDialog::keyPressEvent(event);

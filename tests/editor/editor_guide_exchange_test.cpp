@@ -179,7 +179,8 @@ TEST(EditorImport, AppendsAllOrNothingAndShowsTheLastPicture) {
         if (test.content) writeBytes(file, *test.content);
         rig.platform.fileAnswers = {QString::fromStdString(file.string())};
         rig.editor().Button16Click();
-        EXPECT_EQ(rig.platform.lastFilter, QStringLiteral("*.gpe|*.gpe"));
+        // The exchange files come first, as designed; the public puzzle formats after them.
+        EXPECT_EQ(rig.platform.lastFilter, QStringLiteral("*.gpe|*.gpe|*.non;*.nonpack;*.xml|*.non;*.nonpack;*.xml"));
         const bool imported = *test.message == '\0';
         EXPECT_EQ(rig.fileBytes(), imported ? before + *test.content : before);
         EXPECT_EQ(rig.title(), QString::asprintf("Picture %.3d", test.current));
