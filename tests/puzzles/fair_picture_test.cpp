@@ -38,7 +38,9 @@ TEST(FairPicture, EverySizeAndGradeHasExactlyOneSolution) {
             EXPECT_LE(picture.density, 0.7);
             const solver::SolveResult result = solver::solvePuzzle(cluesOf(picture), solver::Budget::forSeconds(20));
             ASSERT_EQ(result.verdict, solver::Verdict::Unique);
-            if (c.grade == FairGrade::LineLogic) EXPECT_EQ(result.grade, solver::Grade::LineLogic);
+            if (c.grade == FairGrade::LineLogic) {
+                EXPECT_EQ(result.grade, solver::Grade::LineLogic);
+            }
             for (int row = 0; row < c.height; ++row) {
                 for (int column = 0; column < c.width; ++column) {
                     EXPECT_EQ(result.solution.at(column, row) == solver::Cell::Filled, picture.filled(column, row));
