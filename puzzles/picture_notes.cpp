@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 
 #include "picture/atomic_file.h"
@@ -67,11 +68,8 @@ std::filesystem::path notesFileFor(const std::filesystem::path& libraryFile) {
     return libraryFile.parent_path() / (libraryFile.stem().string() + "-notes.txt");
 }
 
-PictureNotes readPictureNotes(const std::filesystem::path& libraryFile) {
-    PictureNotes notes;
-    const FileReadResult read = readRegularFile(notesFileFor(libraryFile), kMaxNotesBytes);
-    if (read.status != FileReadStatus::Ok) return notes;
-    LineSplitter lines(read.bytes);
+static void parseNotes(std::string_view bytes, PictureNotes& notes) {
+    LineSplitter lines(bytes);
     for (std::string_view line; lines.next(line);) {
         std::string fields[5];
         int field = 0;
@@ -85,19 +83,35 @@ PictureNotes readPictureNotes(const std::filesystem::path& libraryFile) {
         if (field != 4 || fields[0].size() != 16) continue;
         notes[fields[0]] = PictureNote{fields[1], fields[2], fields[3], fields[4]};
     }
+}
+
+PictureNotes readPictureNotes(const std::filesystem::path& libraryFile) {
+    PictureNotes notes;
+    const FileReadResult read = readRegularFile(notesFileFor(libraryFile), kMaxNotesBytes);
+    if (read.status == FileReadStatus::Ok) parseNotes(read.bytes, notes);
     return notes;
 }
 
 bool addPictureNotes(const std::filesystem::path& libraryFile, const PictureNotes& added, std::string& error) {
     if (added.empty()) return true;
-    PictureNotes notes = readPictureNotes(libraryFile);
+    // A side file that is there but cannot be read is never replaced: the
+    // notes it holds would be lost with it.
+    const std::filesystem::path file = notesFileFor(libraryFile);
+    const FileReadResult read = readRegularFile(file, kMaxNotesBytes);
+    const bool missing = read.status == FileReadStatus::CannotOpen && read.systemError == ENOENT;
+    if (read.status != FileReadStatus::Ok && !missing) {
+        error = "the notes file \"" + file.string() + "\" cannot be read, so the notes were not kept";
+        return false;
+    }
+    PictureNotes notes;
+    parseNotes(read.bytes, notes);
     for (const auto& [key, note] : added) notes[key] = note;
     std::string bytes;
     for (const auto& [key, note] : notes) {
         bytes += key + '\t' + oneLine(note.title) + '\t' + oneLine(note.author) + '\t' + oneLine(note.copyright) +
                  '\t' + oneLine(note.license) + "\r\n";
     }
-    return writeFileAtomically(notesFileFor(libraryFile), bytes, true, error);
+    return writeFileAtomically(file, bytes, true, error);
 }
 
 std::vector<std::string> pictureNoteTexts(const TPictureLibrary& library, const PictureNotes& notes) {

@@ -97,6 +97,28 @@ TEST(ImportPuzzleFile, AppendsTheTakenPuzzlesAfterTheLibraryBytesAndKeepsTheirNo
     EXPECT_EQ(notes.count(clueKey(one)), 0u);
 }
 
+TEST(PictureNotes, ASideFileThatCannotBeReadIsNeverReplaced) {
+    TempFolder folder;
+    const TPictureRecord one{packed({"#"}), 1, 1, {1, 2, 3, 4, 5}};
+    const PictureNotes added = {{clueKey(one), {"t", "a", "c", "l"}}};
+    std::string error;
+    // Too large to be read whole: its notes would be lost by a rewrite.
+    const std::string huge(std::size_t(17) * 1024 * 1024, 'x');
+    writeBytes(notesFileFor(folder / "pictures.txt"), huge);
+    EXPECT_FALSE(addPictureNotes(folder / "pictures.txt", added, error));
+    EXPECT_NE(error.find("cannot be read"), std::string::npos) << error;
+    EXPECT_EQ(readBytes(notesFileFor(folder / "pictures.txt")).size(), huge.size());
+    // Missing: made; present: added to, keeping what it held.
+    std::filesystem::remove(notesFileFor(folder / "pictures.txt"));
+    ASSERT_TRUE(addPictureNotes(folder / "pictures.txt", added, error)) << error;
+    const TPictureRecord two{packed({"#", "#"}), 1, 2, {1, 2, 3, 4, 5}};
+    ASSERT_TRUE(addPictureNotes(folder / "pictures.txt", {{clueKey(two), {"u", "", "", ""}}}, error)) << error;
+    const PictureNotes notes = readPictureNotes(folder / "pictures.txt");
+    ASSERT_EQ(notes.size(), 2u);
+    EXPECT_EQ(notes.at(clueKey(one)).license, "l");
+    EXPECT_EQ(notes.at(clueKey(two)).title, "u");
+}
+
 TEST(ImportPuzzleFile, StopsAtTheThousandthPictureAndRefusesTheRest) {
     TempFolder folder;
     const TPictureRecord one{packed({"#"}), 1, 1, {1, 2, 3, 4, 5}};
