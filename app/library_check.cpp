@@ -112,7 +112,7 @@ std::optional<int> runCommandLine(int argc, const char* const* argv, const std::
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--help" || argument == "-h") {
-            out << kUsage;
+            out << kUsage << "\n" << puzzleCommandsUsage();
             return 0;
         }
         if (argument == "--check") {

@@ -191,6 +191,8 @@ int runGenerate(int argc, const char* const* argv, const std::filesystem::path& 
 
 }  // namespace
 
+const char* puzzleCommandsUsage() { return kPuzzleUsage; }
+
 std::optional<int> runPuzzleCommands(int argc, const char* const* argv, const std::filesystem::path& programFolder,
                                      std::ostream& out, std::ostream& err) {
     if (argc > 1 && std::string(argv[1]) == "--generate") return runGenerate(argc, argv, programFolder, out, err);

@@ -18,4 +18,7 @@ constexpr int kImportNothing = 2;   // nothing could be read, or the arguments a
 std::optional<int> runPuzzleCommands(int argc, const char* const* argv, const std::filesystem::path& programFolder,
                                      std::ostream& out, std::ostream& err);
 
+// How --import and --generate are used, for --help.
+const char* puzzleCommandsUsage();
+
 }  // namespace mosarin

@@ -313,7 +313,10 @@ PuzzleText readPuzzle(const Element& element) {
         puzzle.rows = std::move(rows);
         puzzle.columns = std::move(columns);
     }
-    if (puzzle.width == 0 || puzzle.height == 0) {
+    const std::string type = element.attribute("type", "grid");
+    if (type != "grid") {
+        puzzle.problem = "a " + type + " puzzle, not a grid";
+    } else if (puzzle.width == 0 || puzzle.height == 0) {
         puzzle.problem = "the puzzle has neither clues nor a goal";
     } else if (puzzle.width > kLargestPuzzleWidth || puzzle.height > kLargestPuzzleHeight) {
         puzzle.problem = "larger than 40 x 30";

@@ -141,6 +141,8 @@ TEST(WebpbnXml, ReadsTheExportAndRefusesWhatIsNotBlackAndWhite) {
         {"ragged goal image", "<puzzle>\n<solution><image>|X.|\n|X|</image></solution></puzzle>", 1,
          "line 2: a goal image that is not a grid of cells", 0, 0},
         {"no puzzle", "<puzzleset/>", 1, "no <puzzle> in the file", 0, 0},
+        {"not a grid", "<puzzle type='triddler'><solution><image>|X|</image></solution></puzzle>", 1,
+         "a triddler puzzle, not a grid", 1, 1},
     };
     for (const XmlCase& c : cases) {
         SCOPED_TRACE(c.name);
