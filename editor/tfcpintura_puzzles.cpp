@@ -1,6 +1,5 @@
 // Puzzles from outside and fair random ones in the editor: "Import Picture"
 // with a file of the public formats, and Ctrl+R.
-#include <QLineEdit>
 #include <algorithm>
 #include <random>
 

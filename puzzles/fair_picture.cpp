@@ -32,6 +32,14 @@ solver::Grid gridOf(const FairPicture& picture) {
 // The cells that show why the picture is not yet fair: where two solutions
 // differ, or else where line logic stops. Empty when it is fair.
 std::vector<std::pair<int, int>> ambiguousCells(const FairPicture& picture, FairGrade grade) {
+    // An empty picture has one solution, but no puzzle: nothing to find and
+    // nothing to see. Any cell will do to start one.
+    if (std::find(picture.cells.begin(), picture.cells.end(), 1) == picture.cells.end()) {
+        std::vector<std::pair<int, int>> every;
+        for (int row = 0; row < picture.height; ++row)
+            for (int column = 0; column < picture.width; ++column) every.emplace_back(column, row);
+        return every;
+    }
     const solver::Clues clues = solver::cluesOfGrid(gridOf(picture));
     solver::Grid known(picture.width, picture.height);
     solver::Propagator propagator(clues);

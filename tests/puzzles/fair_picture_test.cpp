@@ -3,6 +3,7 @@
 // them to the library after its existing bytes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 
 #include "app/puzzle_commands.h"
@@ -47,6 +48,15 @@ TEST(FairPicture, EverySizeAndGradeHasExactlyOneSolution) {
                 }
             }
         }
+    }
+}
+
+TEST(FairPicture, NoPictureIsEmpty) {
+    // Small boards are often filled with nothing at all at 30 % density.
+    std::mt19937_64 random(1);
+    for (int n = 0; n < 40; ++n) {
+        const FairPicture picture = generateFairPicture(1 + n % 3, 1, FairGrade::Any, random);
+        EXPECT_NE(std::count(picture.cells.begin(), picture.cells.end(), 1), 0) << n;
     }
 }
 
