@@ -1,5 +1,6 @@
 // Puzzles from outside and fair random ones in the editor: "Import Picture"
 // with a file of the public formats, and Ctrl+R.
+#include <QApplication>
 #include <algorithm>
 #include <random>
 
@@ -16,6 +17,17 @@ namespace {
 
 // Refusals listed in the message box; a large bundle's others are counted.
 constexpr int kRefusalsListed = 12;
+// The editor solves clue-only puzzles on its own thread, so one hard puzzle
+// may hold it only this long; `mosarin --import --budget` allows more.
+constexpr double kEditorImportBudgetSeconds = 2;
+
+// The busy cursor while puzzles are solved, taken down however the work ends.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
 
 QString importReport(const PuzzleFileImport& result) {
     QString text = QString::asprintf("%d of %d puzzles imported.", result.imported(),
@@ -39,7 +51,10 @@ QString importReport(const PuzzleFileImport& result) {
 }  // namespace
 
 void TFcpintura::importPuzzles(const QString& path) {
-    const PuzzleFileImport result = importPuzzleFile(libraryFile(), localPath(path));
+    const PuzzleFileImport result = [&] {
+        const WaitCursor busy;
+        return importPuzzleFile(libraryFile(), localPath(path), kEditorImportBudgetSeconds);
+    }();
     if (!result.read) {
         platform_.showMessage(MessageKind::Error, QStringLiteral("The file \"") + path +
                                                       QStringLiteral("\" cannot be imported: ") +
