@@ -19,10 +19,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(mosarin::applicationTitle());
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/mosarin-48.png"));
-    icon.addFile(QStringLiteral(":/icons/mosarin-256.png"));
-    QApplication::setWindowIcon(icon);
+    // The window shows its icon at 48 pixels at most; the 256-pixel picture
+    // is the desktop entry's, and decoding it here cost start-up time.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mosarin-48.png")));
     mosarin::QtPlatform platform;
 
     mosarin::Tfjuego game(platform, mosarin::programFolder());
