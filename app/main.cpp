@@ -10,6 +10,7 @@
 #include "editor/tfcpintura.h"
 #include "game/tfjuego.h"
 #include "shell/app_info.h"
+#include "shell/idle_sleep.h"
 #include "shell/qt_platform.h"
 
 int main(int argc, char** argv) {
@@ -22,6 +23,7 @@ int main(int argc, char** argv) {
     // The window shows its icon at 48 pixels at most; the 256-pixel picture
     // is the desktop entry's, and decoding it here cost start-up time.
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mosarin-48.png")));
+    mosarin::keepIdleProgramAsleep();
     mosarin::QtPlatform platform;
 
     mosarin::Tfjuego game(platform, mosarin::programFolder());
