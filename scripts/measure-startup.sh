@@ -27,7 +27,7 @@ work=$(mktemp -d "${TMPDIR:-/tmp}/mosarin-startup.XXXXXX")
 xvfb_pid=""
 cleanup() {
   if [[ -n "$xvfb_pid" ]]; then kill "$xvfb_pid" 2>/dev/null || true; wait "$xvfb_pid" 2>/dev/null || true; fi
-  if [[ -s "$work/programs.log" ]]; then grep -i "mapped no window\|exec" "$work/programs.log" >&2 || true; fi
+  if [[ -s "$work/programs.log" ]]; then grep -i "first_map_probe" "$work/programs.log" >&2 || true; fi
   rm -rf "$work"
 }
 trap cleanup EXIT
