@@ -10,6 +10,7 @@
 #include "editor/tfcpintura.h"
 #include "game/tfjuego.h"
 #include "shell/app_info.h"
+#include "shell/idle_sleep.h"
 #include "shell/qt_platform.h"
 
 int main(int argc, char** argv) {
@@ -19,10 +20,10 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(mosarin::applicationTitle());
-    QIcon icon;
-    icon.addFile(QStringLiteral(":/icons/mosarin-48.png"));
-    icon.addFile(QStringLiteral(":/icons/mosarin-256.png"));
-    QApplication::setWindowIcon(icon);
+    // The window shows its icon at 48 pixels at most; the 256-pixel picture
+    // is the desktop entry's, and decoding it here cost start-up time.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mosarin-48.png")));
+    mosarin::keepIdleProgramAsleep();
     mosarin::QtPlatform platform;
 
     mosarin::Tfjuego game(platform, mosarin::programFolder());

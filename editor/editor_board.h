@@ -16,6 +16,9 @@ namespace mosarin {
 constexpr int kEditorClientWidth = 643;
 constexpr int kEditorClientHeight = 563;
 
+// All three are null until the first frame is composed (a window that is
+// never opened never makes them); the frame is first made as a copy of the
+// static layer.
 struct EditorSurface {
     QImage boardImage;   // the static layer, made anew at each rebuild
     QImage boardCache;   // the static layer every frame starts from

@@ -51,10 +51,17 @@ TFcpintura::TFcpintura(Platform& platform, QString programFolder, QWidget* paren
     buildControls();
     connectHandlers();
     runGuarded([this] { FormCreate(); });
+    // Made hidden, the editor has nothing to show yet: its first frame (and
+    // with it the memory its images take) waits for the first opening, so
+    // the game's start-up does not pay for a window the user may never open.
+    Timer1->stop();
 }
 
 void TFcpintura::showModal() {
     tell(std::exchange(noticesAtCreation_, {}));
+    // The window opens on the frame it asked for, not on its bare background
+    // for a tick.
+    runGuarded([this] { Timer1Timer(); });
     exec();
 }
 
@@ -93,9 +100,8 @@ void TFcpintura::FormCreate() {
     state_.cells.clear();
     state_.library.clear();
     centreOnScreen(*this, kOuterWidth, kOuterHeight);
-    surface_.frameImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
-    surface_.boardImage = makeSurface(kEditorClientWidth, kEditorClientHeight);
-    surface_.boardCache = QImage();
+    // The images are made by the first frame composed.
+    surface_ = EditorSurface{};
     // The editor is made hidden at start-up, just after the game has told the
     // user about the same file; what its own reading found is told when it
     // is first opened, where it matters.

@@ -140,7 +140,9 @@ void Tfjuego::FormCreate() {
     state_.playGrid.clear();
     state_.library.clear();
     centreOnScreen(*this, kGameOuterWidth, kGameOuterHeight);
-    newFrame(surface_);
+    // The frame is made when the first one is composed: filling it here
+    // touched 1.7 MB before the window could open.
+    surface_.frameImage = QImage();
     // Each failed asset is reported on its own and left undrawn; the picture
     // list must still be read so the game stays playable.
     assets_ = loadGameAssets(programFolder_, platform_);

@@ -86,10 +86,6 @@ void limitScans(j_common_ptr common) {
     std::longjmp(decoder.jump, 1);
 }
 
-void copyRgbRow(const JSAMPLE* from, QRgb* to, int width) {
-    for (int x = 0; x < width; ++x, from += 3) to[x] = qRgb(from[0], from[1], from[2]);
-}
-
 // A greyscale row comes out as indices into the quantiser's grey levels.
 void copyGreyRow(const JSAMPLE* from, const JSAMPLE* levels, uchar* to, int width, QImage::Format format) {
     if (format == QImage::Format_BGR888) {
@@ -103,12 +99,21 @@ void copyGreyRow(const JSAMPLE* from, const JSAMPLE* levels, uchar* to, int widt
 // Greyscale streams are quantised by the library to at most kJpegGreyLevels
 // levels; colour streams come out as three bytes a pixel in the order the
 // target image keeps them, so that BGR888 rows are written in place.
+// QImage's RGB32 pixel as the library writes it: in this byte order the
+// decoder fills the image's rows itself, with the fourth byte 0xFF, so no
+// row is decoded aside and copied (a copy that touched every pixel twice).
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+constexpr J_COLOR_SPACE kRgb32Space = JCS_EXT_BGRA;
+#else
+constexpr J_COLOR_SPACE kRgb32Space = JCS_EXT_ARGB;
+#endif
+
 void chooseOutput(j_decompress_ptr info, QImage::Format format) {
     if (info->num_components == 1) {
         info->quantize_colors = TRUE;
         info->desired_number_of_colors = kJpegGreyLevels;
     } else {
-        info->out_color_space = format == QImage::Format_BGR888 ? JCS_EXT_BGR : JCS_RGB;
+        info->out_color_space = format == QImage::Format_BGR888 ? JCS_EXT_BGR : kRgb32Space;
     }
 }
 
@@ -144,18 +149,17 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
         decoder->outcome = Outcome::OutOfMemory;
         return;
     }
-    const bool inPlace = info->out_color_space == JCS_EXT_BGR;
-    JSAMPARRAY row = (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
-                                                info->output_width * info->output_components, 1);
+    // Colour rows are decoded straight into the image; grey levels come out
+    // as the quantiser's indices and are looked up row by row.
+    const bool inPlace = !info->quantize_colors;
+    JSAMPARRAY row = inPlace ? nullptr
+                             : (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
+                                                          info->output_width * info->output_components, 1);
     while (info->output_scanline < info->output_height) {
         uchar* line = image->scanLine(int(info->output_scanline));
         JSAMPROW target[1] = {inPlace ? line : row[0]};
         if (jpeg_read_scanlines(info, target, 1) != 1) break;
-        if (info->quantize_colors) {
-            copyGreyRow(row[0], info->colormap[0], line, image->width(), format);
-        } else if (!inPlace) {
-            copyRgbRow(row[0], reinterpret_cast<QRgb*>(line), image->width());
-        }
+        if (!inPlace) copyGreyRow(row[0], info->colormap[0], line, image->width(), format);
     }
     jpeg_finish_decompress(info);
 }
