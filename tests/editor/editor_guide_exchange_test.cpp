@@ -191,6 +191,7 @@ TEST(EditorImport, AppendsAllOrNothingAndShowsTheLastPicture) {
         QStringList shown = rig.texts();
         // The offer to save comes once a file that exists was chosen.
         if (test.content) {
+            ASSERT_FALSE(shown.isEmpty());
             EXPECT_EQ(shown.takeFirst(), QString::fromLatin1(kOfferToSaveText));
         }
         ASSERT_EQ(shown.size(), imported ? 0 : 1) << shown.join("|").toStdString();

@@ -45,11 +45,17 @@ TEST(QtPlatformOpenDialog, ReturnsATypedNameThatDoesNotExist) {
     bool typedIn = false, refused = false;
     QTimer driver;
     QObject::connect(&driver, &QTimer::timeout, [&] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            refused = true;
-            box->reject();
-        } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+        const QWidgetList shown = QApplication::topLevelWidgets();
+        for (QWidget* widget : shown) {
+            if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+                refused = true;
+                box->done(0);
+                return;
+            }
+        }
+        for (QWidget* widget : shown) {
+            auto* dialog = qobject_cast<QFileDialog*>(widget);
+            if (!dialog || !dialog->isVisible()) continue;
             if (typedIn) return dialog->reject();
             typedIn = true;
             dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(typed);
