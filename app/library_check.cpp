@@ -10,6 +10,7 @@
 #include <system_error>
 
 #include "app/puzzle_commands.h"
+#include "game/clue_fit.h"
 #include "picture/library_file.h"
 #include "solver/puzzle_solver.h"
 
@@ -34,9 +35,13 @@ const char* const kUsage =
     "                      undecided (default 10).\n"
     "  --help              Show this text.\n"
     "\n"
-    "Exit status of --check: 0 when every picture has exactly one solution,\n"
-    "1 when some picture has none, several or could not be decided, 2 when the\n"
-    "arguments are wrong or the library cannot be read cleanly.\n";
+    "                      A picture whose clues the game window cannot show\n"
+    "                      whole at its designed size is reported as cut-off.\n"
+    "\n"
+    "Exit status of --check: 0 when every picture has exactly one solution and\n"
+    "clues that fit, 1 when some picture has none, several, could not be decided\n"
+    "or is cut-off, 2 when the arguments are wrong or the library cannot be read\n"
+    "cleanly.\n";
 
 std::string format(const char* pattern, auto... values) {
     char text[160];
@@ -51,6 +56,16 @@ std::optional<double> readSeconds(const std::string& text) {
     const double value = std::strtod(text.c_str(), &end);
     if (end != text.c_str() + text.size() || !(value > 0) || value > kLongestBudgetSeconds) return std::nullopt;
     return value;
+}
+
+// The picture's own verdict when a clue would be cut off at the game
+// window's designed size, whatever the solver says: it cannot be played
+// there. Names the first such line.
+std::optional<std::string> cutOffNote(const solver::Clues& clues) {
+    const std::vector<CutClue> cut = cluesCutAtDesignedSize(clues);
+    if (cut.empty()) return std::nullopt;
+    return format("  %s %d has %d numbers, cut off at the designed size (%d lines in all)", cut.front().row ? "row" : "column",
+                  cut.front().line, cut.front().numbers, static_cast<int>(cut.size()));
 }
 
 }  // namespace
@@ -79,6 +94,7 @@ int checkLibrary(const std::filesystem::path& libraryFile, double budgetSeconds,
     }
 
     int counts[4] = {};
+    int cutOff = 0;
     double totalMs = 0;
     for (int number = 1; number <= library->count; ++number) {
         const TPictureRecord& record = library->slots[static_cast<size_t>(number)];
@@ -87,9 +103,15 @@ int checkLibrary(const std::filesystem::path& libraryFile, double budgetSeconds,
         const solver::SolveResult result = solver::solvePuzzle(clues, solver::Budget::forSeconds(budgetSeconds));
         const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - began).count();
         totalMs += ms;
-        ++counts[static_cast<int>(result.verdict)];
+        const std::optional<std::string> cut = cutOffNote(clues);
+        if (cut) {
+            ++cutOff;
+        } else {
+            ++counts[static_cast<int>(result.verdict)];
+        }
         std::string line = format("Pic%.4d  %2d x %2d  %-9s  %-10s  %8.2f ms", number, clues.width(), clues.height(),
-                                  solver::verdictName(result.verdict), solver::gradeName(result.grade), ms);
+                                  cut ? "cut-off" : solver::verdictName(result.verdict), solver::gradeName(result.grade), ms);
+        if (cut) line += *cut;
         if (result.verdict == solver::Verdict::Multiple) {
             const auto cells = solver::differingCells(result.solution, result.otherSolution);
             line += format("  two solutions differ in %d cells", static_cast<int>(cells.size()));
@@ -97,8 +119,8 @@ int checkLibrary(const std::filesystem::path& libraryFile, double budgetSeconds,
         out << line << "\n";
     }
     const int notUnique = library->count - counts[static_cast<int>(solver::Verdict::Unique)];
-    out << format("%d pictures: %d unique, %d with several solutions, %d with none, %d undecided; %.1f ms\n",
-                  library->count, counts[0], counts[1], counts[2], counts[3], totalMs);
+    out << format("%d pictures: %d unique, %d with several solutions, %d with none, %d undecided, %d cut-off; %.1f ms\n",
+                  library->count, counts[0], counts[1], counts[2], counts[3], cutOff, totalMs);
     return notUnique == 0 ? kCheckAllUnique : kCheckNotAllUnique;
 }
 

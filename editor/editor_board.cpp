@@ -65,18 +65,20 @@ void drawSelection(const EditorState& state, QImage& frame) {
     fillBlock(frame, right - 1, top, right, bottom, kSelectionPixel);
 }
 
-// A one-pixel ring between the cell's grid lines and its mark, so the mark
-// and the grid stay as they are and the cell's state remains visible.
+// A ring inside the cell's grid lines, two pixels wide so that it is seen on
+// a full board: it covers the gap and the mark's outer pixel, leaving the
+// grid as it is and enough of the mark that the cell's state stays visible.
 void drawOutlines(const EditorState& state, QImage& frame) {
+    constexpr int kRingWidth = 2;
     const QRgb pixel = toRgb(state.outlineColor);
     for (const auto& [column, row] : state.outlinedCells) {
         if (column < 1 || column > state.width() || row < 1 || row > state.height()) continue;
         const int left = cellLeft(state, column) + 1, top = cellTop(state, row) + 1;
         const int right = left + kEditorCellSize - 1, bottom = top + kEditorCellSize - 1;
-        fillBlock(frame, left, top, right, top + 1, pixel);
-        fillBlock(frame, left, bottom - 1, right, bottom, pixel);
-        fillBlock(frame, left, top, left + 1, bottom, pixel);
-        fillBlock(frame, right - 1, top, right, bottom, pixel);
+        fillBlock(frame, left, top, right, top + kRingWidth, pixel);
+        fillBlock(frame, left, bottom - kRingWidth, right, bottom, pixel);
+        fillBlock(frame, left, top, left + kRingWidth, bottom, pixel);
+        fillBlock(frame, right - kRingWidth, top, right, bottom, pixel);
     }
 }
 

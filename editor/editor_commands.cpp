@@ -78,7 +78,9 @@ std::vector<std::string> openSelectPanel(EditorState& state) {
         std::snprintf(entry, sizeof entry, "Pic%.4d %.2d x %.2d", number, record.width, record.height);
         entries.emplace_back(entry);
     }
-    state.selectPanelOpen = true;
+    // An empty library has nothing to choose, and the panel closes only by
+    // loading a choice: opened on an empty list it would lock the commands.
+    state.selectPanelOpen = !entries.empty();
     return entries;
 }
 
@@ -99,9 +101,8 @@ void clearBoard(EditorState& state) {
 
 void changeSize(EditorState& state) {
     const BoardSize size = readSizeFields(state);
-    TPictureRecord& record = state.currentRecord();
-    record.width = size.width;
-    record.height = size.height;
+    state.boardWidth = size.width;
+    state.boardHeight = size.height;
     state.modified = true;
     // Cells inside the new size keep their values; a picture made smaller and
     // then larger again comes back with the cut-off part empty.
@@ -117,7 +118,6 @@ void applyChosenColor(EditorState& state, ColorSlot slot, Color color) {
     state.chooserColor = color;
     state.modified = true;
     state.colors[slot] = color;
-    state.currentRecord().colors[slot] = color;
     askForNewBoard(state);
 }
 

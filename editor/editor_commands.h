@@ -34,6 +34,7 @@ Notices nextPicture(EditorState& state, const std::filesystem::path& libraryFile
 
 // "Edit" after the offer to save: opens the Select Picture panel and returns
 // its list, "Pic%.4d %.2d x %.2d" for slots 1..count of the library in memory.
+// An empty library opens no panel: the blank picture stays on the board.
 std::vector<std::string> openSelectPanel(EditorState& state);
 
 // "Load" with list entry `selectedIndex` (-1: nothing selected, which does
@@ -44,12 +45,12 @@ Notices loadSelectedPicture(EditorState& state, int selectedIndex, const std::fi
 // "Clear" once the user said Yes. Leaves `modified` alone.
 void clearBoard(EditorState& state);
 
-// "Change": the size texts, kept within 1..40 x 1..30, become the size of
-// the current slot; cells outside the new size are emptied.
+// "Change": the size texts, kept within 1..40 x 1..30, become the board's
+// working size; cells outside it are emptied. The slot waits for a save.
 void changeSize(EditorState& state);
 
-// A colour button once the chooser gave `color`: the working colour and the
-// slot's colour of `slot`; the chooser opens on it next time.
+// A colour button once the chooser gave `color`: the working colour of
+// `slot` (the library slot waits for a save); the chooser opens on it next time.
 void applyChosenColor(EditorState& state, ColorSlot slot, Color color);
 
 }  // namespace mosarin

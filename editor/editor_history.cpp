@@ -18,11 +18,9 @@ BoardSnapshot snapshotOf(const EditorState& state) {
             snapshot.cells[cellIndex(column, row)] = state.cells.at(column, row) != 0 ? 1 : 0;
         }
     }
-    const TPictureRecord& record = state.currentRecord();
-    snapshot.width = record.width;
-    snapshot.height = record.height;
+    snapshot.width = state.boardWidth;
+    snapshot.height = state.boardHeight;
     snapshot.colors = state.colors;
-    snapshot.slotColors = record.colors;
     return snapshot;
 }
 
@@ -31,10 +29,8 @@ void restoreSnapshot(EditorState& state, const BoardSnapshot& snapshot) {
     for (int column = 1; column <= kMaxWidth; ++column) {
         for (int row = 1; row <= kMaxHeight; ++row) state.cells.at(column, row) = snapshot.cells[cellIndex(column, row)];
     }
-    TPictureRecord& record = state.currentRecord();
-    record.width = snapshot.width;
-    record.height = snapshot.height;
-    record.colors = snapshot.slotColors;
+    state.boardWidth = snapshot.width;
+    state.boardHeight = snapshot.height;
     // "Save" reads the size from the fields: they must name the board's size,
     // not a size typed before the step and never applied.
     state.widthText = std::to_string(snapshot.width);

@@ -21,14 +21,13 @@ struct BoardSnapshot {
     // Columns 1..40 of rows 1..30, column by column. Cells beyond them are
     // always empty: every command that shrinks or replaces the board empties them.
     std::array<std::uint8_t, kMaxWidth * kMaxHeight> cells{};
-    int width = 0, height = 0;            // the slot's size
+    int width = 0, height = 0;            // the working size
     ColorSet colors{};                    // the working colours
-    ColorSet slotColors{};                // the slot's colours (kept equal to them by the commands)
     bool operator==(const BoardSnapshot&) const = default;
 };
 
 BoardSnapshot snapshotOf(const EditorState& state);
-// Puts `snapshot` back on the board and in the current slot, writes its size
+// Puts `snapshot` back on the board (the library slot keeps what was saved), writes its size
 // into the size fields, marks the picture modified (as a paint would) and
 // asks for a whole new frame.
 void restoreSnapshot(EditorState& state, const BoardSnapshot& snapshot);

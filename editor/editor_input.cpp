@@ -1,5 +1,10 @@
 #include "editor/editor_input.h"
 
+#include <utility>
+#include <vector>
+
+#include "picture/cell_line.h"
+
 namespace mosarin {
 
 namespace {
@@ -59,6 +64,7 @@ PressResult posiciona(EditorState& state, int x, int y) {
     state.dragging = true;
     state.lastColumn = cell->column;
     state.lastRow = cell->row;
+    state.dragOffBoard = false;
     state.modified = true;
     flip(state, *cell);
     state.redrawPending = true;
@@ -73,17 +79,30 @@ void mouseMove(EditorState& state, int x, int y) {
     }
     if (state.resizeMode && state.selStartX > -1 && state.selStartY > -1) {
         moveSelectionCorner(state, x, y);
-    } else if (state.dragging && cell && (cell->column != state.lastColumn || cell->row != state.lastRow)) {
+    } else if (state.dragging && !cell) {
+        state.dragOffBoard = true;
+    } else if (state.dragging) {
+        const bool cameBack = std::exchange(state.dragOffBoard, false);
         // Only the last flipped cell is remembered: wandering inside it flips
-        // nothing, coming back to it after leaving flips it again.
-        state.lastColumn = cell->column;
-        state.lastRow = cell->row;
-        state.modified = true;
-        flip(state, *cell);
+        // nothing, coming back to it after leaving another flips it again.
+        if (cell->column != state.lastColumn || cell->row != state.lastRow) {
+            // Moves arrive far apart when the hand is fast: every cell on the
+            // line from the last one flipped counts as entered, flipped once.
+            const LineCell last{state.lastColumn, state.lastRow}, now{cell->column, cell->row};
+            for (const LineCell& next : cameBack ? std::vector<LineCell>{now} : cellsAfterOnLine(last, now)) {
+                flip(state, {next.column, next.row});
+            }
+            state.lastColumn = cell->column;
+            state.lastRow = cell->row;
+            state.modified = true;
+        }
     }
     state.redrawPending = true;
 }
 
-void mouseUp(EditorState& state) { state.dragging = false; }
+void mouseUp(EditorState& state) {
+    state.dragging = false;
+    state.dragOffBoard = false;
+}
 
 }  // namespace mosarin

@@ -18,9 +18,9 @@ TPictureRecord& EditorState::currentRecord() {
     return library.slots[static_cast<std::size_t>(std::clamp(currentPicture, 0, kMaxPictures))];
 }
 
-int EditorState::width() const { return std::clamp<int>(currentRecord().width, 1, kMaxWidth); }
+int EditorState::width() const { return std::clamp(boardWidth, 1, kMaxWidth); }
 
-int EditorState::height() const { return std::clamp<int>(currentRecord().height, 1, kMaxHeight); }
+int EditorState::height() const { return std::clamp(boardHeight, 1, kMaxHeight); }
 
 std::string titleFor(int picture) {
     char title[32];

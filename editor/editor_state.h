@@ -37,6 +37,10 @@ struct EditorState {
     TPictureLibrary library;
     int currentPicture = 1;          // 1-based slot on the board
     ColorSet colors{};               // the working colours, drawn with
+    // The working size, drawn and painted with. Like the working colours it
+    // reaches the library slot only through a save, so that changes the user
+    // declined never reach the file with a later rewrite.
+    int boardWidth = kMaxWidth, boardHeight = kMaxHeight;
     int boardOrigin = kEditorBoardOrigin;
     // The texts of the size fields tancho and talto, as the user left them.
     std::string widthText = "40";
@@ -48,6 +52,9 @@ struct EditorState {
     int hoverColumn = -1, hoverRow = -1;   // 0-based, last cell under the pointer
     bool dragging = false;
     int lastColumn = -1, lastRow = -1;     // 0-based, last cell flipped by the press or drag
+    // The drag's pointer went off the board since it last entered a cell: the
+    // cell it comes back to is flipped alone, not the line from the last one.
+    bool dragOffBoard = false;
 
     bool guideVisible = false;
     bool resizeMode = false;
@@ -63,8 +70,7 @@ struct EditorState {
     std::vector<std::pair<int, int>> outlinedCells;
     Color outlineColor = 0;
 
-    // Width and height of slot currentPicture, kept within 1..40 and 1..30
-    // whatever the slot holds.
+    // The working width and height, kept within 1..40 and 1..30.
     int width() const;
     int height() const;
     const TPictureRecord& currentRecord() const;

@@ -3,6 +3,7 @@
 #include <climits>
 
 #include "editor/picture_store.h"
+#include "game/clue_fit.h"
 #include "picture/packed_rows.h"
 
 namespace mosarin {
@@ -10,6 +11,12 @@ namespace mosarin {
 solver::Clues cluesAsSaved(const EditorState& state) {
     const BoardSize size = sizeFieldsAsSaved(state);
     return solver::cluesOfPicture(state.cells, size.width, size.height);
+}
+
+std::optional<std::string> clueFitWarning(const EditorState& state) {
+    const std::vector<CutClue> cut = cluesCutAtDesignedSize(cluesAsSaved(state));
+    if (cut.empty()) return std::nullopt;
+    return cutClueWarning(cut);
 }
 
 std::string checkedBoardKey(const EditorState& state) {

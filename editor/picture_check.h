@@ -4,6 +4,7 @@
 // answer, and a colour for outlining cells that stands out from the
 // picture's own. No Qt here.
 
+#include <optional>
 #include <string>
 
 #include "editor/editor_state.h"
@@ -16,6 +17,10 @@ constexpr double kPictureCheckSeconds = 10;
 
 // The clues of the board's cells at the size a save would store.
 solver::Clues cluesAsSaved(const EditorState& state);
+
+// Said on "Save" and F7 when some clue of the picture as saved would be cut
+// off at the game window's designed size; nothing when all fit.
+std::optional<std::string> clueFitWarning(const EditorState& state);
 
 // Everything on which the clues and the outline depend: two states with the
 // same key show the same board to check.

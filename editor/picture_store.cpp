@@ -57,6 +57,8 @@ void asignarpintura(EditorState& state, int number) {
     const TPictureRecord& record = state.library.slots[slotIndex(number)];
     state.widthText = std::to_string(record.width);
     state.heightText = std::to_string(record.height);
+    state.boardWidth = record.width;
+    state.boardHeight = record.height;
     state.colors = record.colors;
     unpackRows(record.packedRows, state.cells);
 }
@@ -82,6 +84,8 @@ Notices guardapint(EditorState& state, const std::filesystem::path& libraryFile)
     record.width = size.width;
     record.height = size.height;
     record.colors = state.colors;
+    state.boardWidth = size.width;
+    state.boardHeight = size.height;
     state.library.count = std::max(state.library.count, state.currentPicture);
     Notices notices = escribirarchivo(state, libraryFile);
     if (hasError(notices)) state.modified = true;

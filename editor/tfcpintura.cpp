@@ -115,9 +115,11 @@ void TFcpintura::FormCreate() {
     showState();
 }
 
-bool TFcpintura::offerToSave() {
+bool TFcpintura::offerToSave(bool* declined) {
     if (!state_.modified) return true;
-    if (platform_.confirm(QString::fromLatin1(kOfferToSaveText))) {
+    const bool save = platform_.confirm(QString::fromLatin1(kOfferToSaveText));
+    if (declined != nullptr) *declined = !save;
+    if (save) {
         const Notices notices = guardapint(state_, libraryFile());
         tell(notices);
         if (hasError(notices)) return false;
@@ -183,7 +185,15 @@ void TFcpintura::Button1Click9() {
     const Notices notices = guardapint(state_, libraryFile());
     tell(notices);
     showState();
-    if (!hasError(notices)) platform_.showMessage(MessageKind::Information, QString::fromLatin1(kPictureSavedText));
+    if (hasError(notices)) return;
+    platform_.showMessage(MessageKind::Information, QString::fromLatin1(kPictureSavedText));
+    tellClueFit();
+}
+
+void TFcpintura::tellClueFit() {
+    if (const std::optional<std::string> warning = clueFitWarning(state_)) {
+        platform_.showMessage(MessageKind::Warning, QString::fromStdString(*warning));
+    }
 }
 
 void TFcpintura::Button13Click() {
@@ -218,6 +228,9 @@ void TFcpintura::Button14Click() {
 }
 
 void TFcpintura::checkPicture() {
+    // Said before the check: a clue the game cannot show makes the picture
+    // unsolvable there, however the solver answers.
+    tellClueFit();
     state_.outlinedCells.clear();
     state_.redrawPending = true;
     checkedBoard_ = checkedBoardKey(state_);

@@ -153,7 +153,8 @@ private:
     void tell(const Notices& notices);
     // The offer to save. False when the user wanted the picture saved and
     // the save failed: the command must then stop, losing nothing.
-    bool offerToSave();
+    // `declined`, when given, tells whether the user answered No.
+    bool offerToSave(bool* declined = nullptr);
     void chooseColor(ColorSlot slot);
     // guideScaled := guideSource scaled to the board's pixels (ResizeImage).
     void fitGuideImage();
@@ -167,8 +168,12 @@ private:
     // A change to the board cancels a running check and drops the outline.
     void noticeBoardChange();
     void showCheckAnswer(const solver::SolveResult& result);
-    // "Import Picture" with a .non, .nonpack or webpbn .xml file.
-    void importPuzzles(const QString& path);
+    // "Import Picture" with a .non, .nonpack or webpbn .xml file. True when
+    // an imported picture replaced the board.
+    bool importPuzzles(const QString& path);
+    // A warning when a clue of the picture as saved is cut off at the game
+    // window's designed size.
+    void tellClueFit();
 
     Platform& platform_;
     QString programFolder_;

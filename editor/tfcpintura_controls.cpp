@@ -160,6 +160,10 @@ void TFcpintura::connectHandlers() {
     // The size texts the rules read are the user's own typing.
     connect(tancho, &QLineEdit::textEdited, this, [this](const QString& text) { state_.widthText = text.toStdString(); });
     connect(talto, &QLineEdit::textEdited, this, [this](const QString& text) { state_.heightText = text.toStdString(); });
+    // Return in either size field presses "Change".
+    for (QLineEdit* field : {tancho, talto}) {
+        connect(field, &QLineEdit::returnPressed, this, [this] { runGuarded([this] { Button5Click(); }); });
+    }
 
     frameTimer_->onTick([this] { runGuarded([this] { Timer1Timer(); }); });
 

@@ -2,6 +2,8 @@
 // an exchange file, and the pictures of such a file into the library. The
 // files themselves are picture/exchange_file.h's.
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "editor/picture_store.h"
 #include "editor/tfcpintura.h"
@@ -34,20 +36,32 @@ void TFcpintura::Button16Click() {
         platform_.openFileName(QStringLiteral("*.gpe|*.gpe|" PUZZLE_FILE_PATTERNS "|" PUZZLE_FILE_PATTERNS), programFolder_)
             .value_or(QString());
     if (path.isEmpty()) return;
-    if (isPuzzleFileName(localPath(path))) return importPuzzles(path);
-    const ImportOutcome imported = importExchangeFile(libraryFile(), localPath(path));
-    switch (imported.status) {
-    case ImportStatus::Missing:
+    const std::filesystem::path chosen = localPath(path);
+    std::error_code ignored;
+    if (!std::filesystem::exists(chosen, ignored)) {
         platform_.showMessage(MessageKind::Error, QStringLiteral("File dont exist"));
         return;
-    case ImportStatus::Refused:
-        platform_.showMessage(MessageKind::Error, QString::fromStdString(imported.message));
-        return;
-    case ImportStatus::Imported:
-        break;
     }
-    // Unsaved changes on the board are dropped: the imported picture, the
-    // library's last, replaces it. `modified` stays as it was.
+    // The imported picture replaces the board, so unsaved changes are offered
+    // for saving first, as by "<<<". The save rewrites the file; the import
+    // appends after it.
+    bool declined = false;
+    if (!offerToSave(&declined)) return;
+    if (isPuzzleFileName(chosen)) {
+        // Declined changes stay unsaved work when no puzzle replaced the board.
+        if (!importPuzzles(path) && declined) state_.modified = true;
+        return;
+    }
+    const ImportOutcome imported = importExchangeFile(libraryFile(), chosen);
+    if (imported.status != ImportStatus::Imported) {
+        // The board stays: changes declined for an import that did not
+        // happen are still the user's unsaved work.
+        if (declined) state_.modified = true;
+        platform_.showMessage(MessageKind::Error, QString::fromStdString(imported.status == ImportStatus::Missing
+                                                                                ? std::string("File dont exist")
+                                                                                : imported.message));
+        return;
+    }
     tell(leerarchivo(state_, libraryFile()));
     state_.currentPicture = std::max(1, state_.library.count);
     asignarpintura(state_, state_.currentPicture);

@@ -6,6 +6,7 @@
 #include "editor/guide_bitmap.h"
 #include "editor/tfcpintura.h"
 #include "shell/image_files.h"
+#include "shell/image_view.h"
 
 namespace mosarin {
 
@@ -41,6 +42,8 @@ void TFcpintura::Button12Click() {
 void TFcpintura::Button15Click() {
     state_.resizeMode = true;
     state_.selStartX = state_.selStartY = state_.selEndX = state_.selEndY = -1;
+    // The pointer tells that a press on the board now selects, not paints.
+    Image1->setCursor(Qt::CrossCursor);
 }
 
 void TFcpintura::finredim() {
@@ -48,6 +51,7 @@ void TFcpintura::finredim() {
     // enlarge: the guide image stays as shown.
     enlargeGuideSelection(guideSource, guideScaled, {state_.selStartX, state_.selStartY, state_.selEndX, state_.selEndY});
     state_.resizeMode = false;
+    Image1->unsetCursor();
     state_.selStartX = state_.selStartY = state_.selEndX = state_.selEndY = -1;
     state_.redrawPending = true;
     state_.guideVisible = true;

@@ -1,7 +1,8 @@
-// The editor's keys and its undo and redo. The keys belong to no control:
+// The editor's keys (F7, Ctrl+S "Save", undo and redo) and its undo and redo. The keys belong to no control:
 // a focused button passes on the keys it does not use, so they reach the
 // window wherever the focus is, except in a text field, where Ctrl+Z and
 // Ctrl+Y keep undoing and redoing the typing.
+#include <QGroupBox>
 #include <QKeyEvent>
 
 #include "editor/tfcpintura.h"
@@ -10,7 +11,7 @@ namespace mosarin {
 
 namespace {
 
-enum class EditorKey { None, Undo, Redo, Check, FairPicture };
+enum class EditorKey { None, Undo, Redo, Check, Save, FairPicture };
 
 EditorKey editorKeyFor(const QKeyEvent& event) {
     const Qt::KeyboardModifiers held =
@@ -21,6 +22,7 @@ EditorKey editorKeyFor(const QKeyEvent& event) {
     if (event.key() == Qt::Key_F7 && held == Qt::NoModifier) return EditorKey::Check;
     if (event.key() == Qt::Key_Z && ctrl) return EditorKey::Undo;
     if (event.key() == Qt::Key_R && ctrl) return EditorKey::FairPicture;
+    if (event.key() == Qt::Key_S && ctrl) return EditorKey::Save;
     if ((event.key() == Qt::Key_Z && ctrlShift) || (event.key() == Qt::Key_Y && ctrl)) return EditorKey::Redo;
     return EditorKey::None;
 }
@@ -40,6 +42,11 @@ void TFcpintura::keyPressEvent(QKeyEvent* event) {
         break;
     case EditorKey::FairPicture:
         runGuarded([this] { fillWithFairPicture(); });
+        break;
+    case EditorKey::Save:
+        // "Save" as its button: not while the Select Picture panel holds the
+        // command area disabled.
+        if (GroupBox3->isEnabled()) runGuarded([this] { Button1Click9(); });
         break;
     case EditorKey::None:
         QDialog::keyPressEvent(event);

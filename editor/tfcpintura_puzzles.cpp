@@ -50,7 +50,7 @@ QString importReport(const PuzzleFileImport& result) {
 
 }  // namespace
 
-void TFcpintura::importPuzzles(const QString& path) {
+bool TFcpintura::importPuzzles(const QString& path) {
     const PuzzleFileImport result = [&] {
         const WaitCursor busy;
         return importPuzzleFile(libraryFile(), localPath(path), kEditorImportBudgetSeconds);
@@ -59,7 +59,7 @@ void TFcpintura::importPuzzles(const QString& path) {
         platform_.showMessage(MessageKind::Error, QStringLiteral("The file \"") + path +
                                                       QStringLiteral("\" cannot be imported: ") +
                                                       QString::fromStdString(result.error));
-        return;
+        return false;
     }
     if (result.imported() > 0) {
         // As with an exchange file: the last imported picture replaces the board.
@@ -74,6 +74,7 @@ void TFcpintura::importPuzzles(const QString& path) {
     }
     const bool all = result.refused() == 0 && result.error.empty() && !result.puzzles.empty();
     platform_.showMessage(all ? MessageKind::Information : MessageKind::Warning, importReport(result));
+    return result.imported() > 0;
 }
 
 void TFcpintura::fillWithFairPicture() {

@@ -16,7 +16,10 @@ std::vector<int> clueNumbers(std::string_view text) {
 }
 
 std::vector<CluePlacement> rowCluePlacements(std::string_view text, int boardLeft, int top) {
-    const std::vector<int> numbers = clueNumbers(text);
+    return rowCluePlacements(clueNumbers(text), boardLeft, top);
+}
+
+std::vector<CluePlacement> rowCluePlacements(const std::vector<int>& numbers, int boardLeft, int top) {
     std::vector<CluePlacement> placements;
     placements.reserve(numbers.size());
     int x = boardLeft;
@@ -28,7 +31,10 @@ std::vector<CluePlacement> rowCluePlacements(std::string_view text, int boardLef
 }
 
 std::vector<CluePlacement> columnCluePlacements(std::string_view text, int left, int boardTop) {
-    const std::vector<int> numbers = clueNumbers(text);
+    return columnCluePlacements(clueNumbers(text), left, boardTop);
+}
+
+std::vector<CluePlacement> columnCluePlacements(const std::vector<int>& numbers, int left, int boardTop) {
     std::vector<CluePlacement> placements;
     placements.reserve(numbers.size());
     int step = 1;

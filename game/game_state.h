@@ -46,6 +46,9 @@ struct GameState {
     int dragging = 0;
     int dragMode = dragNone;
     int lastColumn = -1, lastRow = -1;     // 0-based, -1 for none
+    // The drag's pointer went off the board since it last entered a cell: the
+    // cell it comes back to is entered alone, not the line from the last one.
+    bool dragOffBoard = false;
 
     // Beyond the mouse: the steps that can be taken back, the button
     // (dragMode) that Shift+arrows extend after Space or X, dragNone when

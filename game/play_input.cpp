@@ -1,5 +1,10 @@
 #include "game/play_input.h"
 
+#include <utility>
+#include <vector>
+
+#include "picture/cell_line.h"
+
 namespace mosarin {
 
 std::optional<BoardCell> hitTest(const GameState& state, int x, int y) {
@@ -45,6 +50,7 @@ void posiciona(GameState& state, MouseButton button, int x, int y) {
     state.dragMode = button == MouseButton::Left ? dragFill : dragMark;
     state.lastColumn = cell->column;
     state.lastRow = cell->row;
+    state.dragOffBoard = false;
     toggle(state, *cell);
     state.redrawPending = true;
 }
@@ -59,11 +65,20 @@ void mouseMove(GameState& state, int x, int y) {
         state.hoverRow = cell->row;
         state.redrawPending = true;
     }
-    if (state.dragging != 1 || !cell) return;
+    if (state.dragging != 1) return;
+    if (!cell) {
+        state.dragOffBoard = true;
+        return;
+    }
+    const bool cameBack = std::exchange(state.dragOffBoard, false);
     if (cell->column == state.lastColumn && cell->row == state.lastRow) return;
+    // Moves arrive far apart when the hand is fast: every cell on the line
+    // from the last one entered counts as entered, each toggled once.
+    const LineCell last{state.lastColumn, state.lastRow}, now{cell->column, cell->row};
+    const std::vector<LineCell> entered = cameBack ? std::vector<LineCell>{now} : cellsAfterOnLine(last, now);
+    for (const LineCell& next : entered) toggle(state, {next.column, next.row});
     state.lastColumn = cell->column;
     state.lastRow = cell->row;
-    toggle(state, *cell);
     state.redrawPending = true;
 }
 

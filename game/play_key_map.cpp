@@ -34,6 +34,19 @@ std::optional<KeyPress> playKeyFor(int key, Qt::KeyboardModifiers modifiers, boo
     }
 }
 
+std::optional<WindowCommand> commandKeyFor(int key, Qt::KeyboardModifiers modifiers) {
+    modifiers &= ~Qt::KeypadModifier;
+    if (modifiers == Qt::NoModifier && key == Qt::Key_F1) return WindowCommand::Help;
+    if (modifiers != Qt::ControlModifier) return std::nullopt;
+    switch (key) {
+    case Qt::Key_N: return WindowCommand::NewGame;
+    case Qt::Key_O: return WindowCommand::LoadGame;
+    case Qt::Key_S: return WindowCommand::SaveGame;
+    case Qt::Key_E: return WindowCommand::EditPictures;
+    default: return std::nullopt;
+    }
+}
+
 QString playKeysTooltip() {
     return QStringLiteral(
         "Keys while playing:\n"
@@ -45,9 +58,11 @@ QString playKeysTooltip() {
         "Ctrl+Shift+Z or Ctrl+Y: redo\n"
         "G: grey the clues you have matched\n"
         "H: a hint, explained\n"
+        "Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+E, F1: the buttons\n"
+        "Tab: the next button; Return or Space presses it\n"
         "In the Pictures Editor:\n"
         "F7: check the picture has exactly one solution\n"
-        "Ctrl+Z: undo; Ctrl+Shift+Z or Ctrl+Y: redo");
+        "Ctrl+S: save; Ctrl+Z: undo; Ctrl+Shift+Z or Ctrl+Y: redo");
 }
 
 }  // namespace mosarin

@@ -16,6 +16,12 @@ inline std::optional<KeyPress> playKeyFor(const QKeyEvent& event) {
     return playKeyFor(event.key(), event.modifiers(), event.isAutoRepeat());
 }
 
+// The window's commands on the keyboard, whatever is on the board: Ctrl+N
+// "New Game", Ctrl+O "Load Game", Ctrl+S "Save Game", Ctrl+E "Edit
+// Pictures", F1 "Help (On-Line)".
+enum class WindowCommand { NewGame, LoadGame, SaveGame, EditPictures, Help };
+std::optional<WindowCommand> commandKeyFor(int key, Qt::KeyboardModifiers modifiers);
+
 // The keys as the Help button's tooltip lists them.
 QString playKeysTooltip();
 

@@ -93,8 +93,10 @@ bool redoStep(GameState& state) {
     return true;
 }
 
+bool keysPlayThePuzzle(const GameState& state) { return state.puzzleActive && state.boardShown && !state.solved; }
+
 bool playKey(GameState& state, const KeyPress& press) {
-    if (!state.puzzleActive || !state.boardShown) return false;
+    if (!keysPlayThePuzzle(state)) return false;
     switch (press.key) {
     case PlayKey::MoveLeft:
     case PlayKey::MoveRight:

@@ -31,9 +31,15 @@ struct KeyPress {
     bool operator==(const KeyPress&) const = default;
 };
 
-// Applies `press` to the puzzle. Returns whether the key is the game's: a
-// puzzle is set up on the board. Otherwise nothing changes, and the key is
-// left to whatever else wants it (a focused button, say).
+// Whether the keys play the puzzle: one is set up on the board and not yet
+// finished. Otherwise they belong to the buttons (Space and Return press the
+// focused one), so that the end screen and the start screen can be left
+// from the keyboard.
+bool keysPlayThePuzzle(const GameState& state);
+
+// Applies `press` to the puzzle. Returns whether the key is the game's
+// (keysPlayThePuzzle). Otherwise nothing changes, and the key is left to
+// whatever else wants it (a focused button, say).
 bool playKey(GameState& state, const KeyPress& press);
 
 // Takes back the last step, or does the last undone one again; a drag in

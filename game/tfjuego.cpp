@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMouseEvent>
 #include <QTimer>
 #include <QUrl>
@@ -124,6 +125,11 @@ void Tfjuego::connectHandlers() {
         (this->*side.control)->installEventFilter(this);
     }
     connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
+    // Return presses "Play" as on the side buttons; the list's own keys
+    // (Return plays, Escape closes the panel) are watched too.
+    for (QObject* watched : {static_cast<QObject*>(Button4), static_cast<QObject*>(cb1), static_cast<QObject*>(cb1->lineEdit())}) {
+        watched->installEventFilter(this);
+    }
 
     frameTimer_->onTick([this] { runGuarded([this] { Timer1Timer(); }); });
 
@@ -164,8 +170,12 @@ void Tfjuego::Button1Click() {
     // nothing chosen.
     cb1->setCurrentIndex(-1);
     cb1->setEditText(QStringLiteral("Select"));
+    // The list takes the keyboard with the first picture chosen: the arrows
+    // choose, Return plays, Escape closes the panel.
+    if (cb1->count() > 0) cb1->setCurrentIndex(0);
     gp1->show();
     gp1->raise();
+    cb1->setFocus();
 }
 
 int Tfjuego::selectedEntry() const {
@@ -219,18 +229,60 @@ bool Tfjuego::gameKeyPressed(const QKeyEvent& event) {
     return taken;
 }
 
+// The command keys reach here from any control that does not use them.
 void Tfjuego::keyPressEvent(QKeyEvent* event) {
-    if (gameKeyPressed(*event)) {
+    if (gameKeyPressed(*event) || commandKeyPressed(*event)) {
         event->accept();
         return;
     }
     QWidget::keyPressEvent(event);
 }
 
-// Only the side buttons are watched: a game key pressed on one is the
-// game's. (A button clicks on Space's release only after it took the press.)
+bool Tfjuego::commandKeyPressed(const QKeyEvent& event) {
+    const std::optional<WindowCommand> command = commandKeyFor(event.key(), event.modifiers());
+    if (!command) return false;
+    switch (*command) {
+    case WindowCommand::NewGame: runGuarded([this] { Button1Click(); }); break;
+    case WindowCommand::LoadGame: runGuarded([this] { Button3Click(); }); break;
+    case WindowCommand::SaveGame: runGuarded([this] { Button2Click(); }); break;
+    case WindowCommand::EditPictures: runGuarded([this] { Button6Click(); }); break;
+    case WindowCommand::Help: runGuarded([this] { Button5Click(); }); break;
+    }
+    return true;
+}
+
+// The buttons and the panel's list are watched. A game key pressed on a
+// button is the game's (a button clicks on Space's release only after it
+// took the press); Return presses the button while the keys do not play a
+// puzzle, as Space then does.
 bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::KeyPress && gameKeyPressed(*static_cast<QKeyEvent*>(event))) return true;
+    if (event->type() != QEvent::KeyPress) return QWidget::eventFilter(watched, event);
+    const auto& key = *static_cast<QKeyEvent*>(event);
+    const bool plainReturn = (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
+                             (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (watched == cb1 || watched == cb1->lineEdit()) {
+        if (plainReturn) {
+            runGuarded([this] { Button4Click(); });
+            return true;
+        }
+        if (key.key() == Qt::Key_Escape) {
+            gp1->hide();
+            Button1->setFocus();
+            return true;
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+    // "Play" is pressed by its own keys even over a running game.
+    if (watched == Button4) {
+        if (!plainReturn) return QWidget::eventFilter(watched, event);
+        Button4->click();
+        return true;
+    }
+    if (gameKeyPressed(key)) return true;
+    if (plainReturn && !keysPlayThePuzzle(state_)) {
+        if (auto* button = qobject_cast<QPushButton*>(watched)) button->click();
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 

@@ -62,6 +62,8 @@ public:
     // side buttons, and runs under the error guard. Returns whether the key
     // was the game's; one that is not is left to the control that has it.
     bool gameKeyPressed(const QKeyEvent& event);
+    // Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+E and F1 run their button's command.
+    bool commandKeyPressed(const QKeyEvent& event);
     // H: the explained hint in an information box; the highlight cross then
     // moves onto what it names. Never changes a cell.
     void showHint();

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <cstring>
+#include <limits>
 
 #include "shell/app_info.h"
 #include "shell/file_bytes.h"
@@ -36,7 +37,10 @@ QImage readBitmap(const QString& path) {
 
     // The header is read first, so a bitmap claiming a huge size is refused
     // before its pixels are allocated.
-    const QSize size = reader.size();
+    // A bitmap stored top row first has a negative height field, which
+    // Qt's reader reports as it stands; the image itself is as tall.
+    QSize size = reader.size();
+    if (size.height() < 0 && size.height() != std::numeric_limits<int>::min()) size.setHeight(-size.height());
     if (!size.isValid() || size.isEmpty()) failBitmap();
     if (qint64(size.width()) * qint64(size.height()) > kMaxImagePixels) {
         throw MosarinError(QString::asprintf("The bitmap image is too large: %d x %d pixels.", size.width(),

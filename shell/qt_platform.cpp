@@ -68,10 +68,15 @@ bool QtPlatform::confirm(const QString& text) {
 void QtPlatform::showErrorBox(const QString& text) { showOkBox(QMessageBox::Critical, applicationTitle(), text); }
 
 std::optional<QString> QtPlatform::openFileName(const QString& filter, const QString& initialFolder) {
-    const QString chosen =
-        QFileDialog::getOpenFileName(dialogParent(), QString(), initialFolder, toQtFileFilter(filter));
-    if (chosen.isEmpty()) return std::nullopt;
-    return chosen;
+    QFileDialog dialog(dialogParent(), QString(), initialFolder, toQtFileFilter(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    // A typed name that does not exist comes back like any other, so that
+    // the command answers it with its own message instead of the dialog's.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    const QStringList chosen = dialog.selectedFiles();
+    if (chosen.isEmpty() || chosen.first().isEmpty()) return std::nullopt;
+    return chosen.first();
 }
 
 std::optional<Color> QtPlatform::chooseColor(Color initial) {

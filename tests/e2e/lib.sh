@@ -121,7 +121,8 @@ play_entry() {  # play_entry N
   click 1 738 187                                # "New Game"
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   click 1 380 306                                # into the list's text
-  for _ in $(seq 1 "$1"); do xdotool key --window "$window" Down; done
+  # The panel opens with the first entry chosen.
+  for _ in $(seq 2 "$1"); do xdotool key --window "$window" Down; done
   sleep 0.1
   click 1 400 340                                # "Play"
 }

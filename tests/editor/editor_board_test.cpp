@@ -15,6 +15,8 @@ EditorState boardOf(int width, int height) {
     state.library.slots[1].width = width;
     state.library.slots[1].height = height;
     state.library.count = 1;
+    state.boardWidth = width;
+    state.boardHeight = height;
     state.colors = kEditorColors;
     return state;
 }

@@ -45,6 +45,26 @@ int changedPixels(const QImage& a, const QImage& b, const QRect& except = {}) {
     return changed;
 }
 
+// 17 single cells in a row: the game cannot show the whole clue at its
+// designed size. Save and F7 say so; the save is still done.
+TEST(EditorCheck, SaveAndF7SayWhenAClueIsCutOffAtTheDesignedSize) {
+    const TPictureRecord cut = pictureOf({"#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#.#", "#"});
+    const QString warning = QStringLiteral(
+        "Row 1 has 17 numbers: at the window's designed size its clue is cut off; enlarge the window or simplify the row.");
+    EditorRig rig({cut, kPictures[0]});
+    rig.editor().Button1Click9();
+    EXPECT_EQ(rig.fileBytes(), libraryBytes({cut, kPictures[0]}));
+    EXPECT_EQ(rig.texts(), QStringList({QStringLiteral("Picture saved"), warning}));
+    EXPECT_EQ(rig.platform.messages.back().kind, ShownMessage::Warning);
+    rig.platform.messages.clear();
+    pressF7AndWait(rig.editor());
+    EXPECT_EQ(rig.texts().value(0), warning);
+    rig.platform.messages.clear();
+    rig.editor().Button18Click();   // a picture whose clues fit: nothing more is said
+    rig.editor().Button1Click9();
+    EXPECT_EQ(rig.texts(), QStringList{QStringLiteral("Picture saved")});
+}
+
 TEST(EditorCheck, TwoSolutionsOutlineTheCellsThatDifferUntilAChangeAndAChangeCancelsTheCheck) {
     EditorRig rig(kPictures);
     TFcpintura& editor = rig.editor();
@@ -54,13 +74,17 @@ TEST(EditorCheck, TwoSolutionsOutlineTheCellsThatDifferUntilAChangeAndAChangeCan
     ASSERT_EQ(rig.texts(), QStringList{"This picture has more than one solution: the outlined cells can go either way."});
     editor.mostrar();
     const QImage outlined = editor.surface().frameImage;
-    // The ring of each 1-based cell of the 2 x 2 corner, on its left and its bottom edge...
+    // The 2-pixel ring of each 1-based cell of the 2 x 2 corner, on its left and its bottom edge...
     for (const auto& [column, row] : {std::pair{1, 1}, {2, 1}, {1, 2}, {2, 2}}) {
-        EXPECT_EQ(outlined.pixel(20 + 15 * (column - 1) + 1, 20 + 15 * (row - 1) + 7), toRgb(kExpectedOutline)) << column << "," << row;
-        EXPECT_EQ(outlined.pixel(20 + 15 * (column - 1) + 7, 20 + 15 * row - 1), toRgb(kExpectedOutline)) << column << "," << row;
+        for (const int inward : {0, 1}) {
+            EXPECT_EQ(outlined.pixel(20 + 15 * (column - 1) + 1 + inward, 20 + 15 * (row - 1) + 7), toRgb(kExpectedOutline))
+                << column << "," << row;
+            EXPECT_EQ(outlined.pixel(20 + 15 * (column - 1) + 7, 20 + 15 * row - 1 - inward), toRgb(kExpectedOutline))
+                << column << "," << row;
+        }
     }
-    // ...and nothing else changed, marks and grid lines included: 4 rings of 52 pixels.
-    EXPECT_EQ(changedPixels(before, outlined), 4 * 52);
+    // ...and nothing else changed, grid lines included: 4 rings of 14 x 14 - 10 x 10 pixels.
+    EXPECT_EQ(changedPixels(before, outlined), 4 * 96);
 
     rig.paint(3, 3);
     editor.Timer1Timer();

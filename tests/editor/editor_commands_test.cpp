@@ -70,7 +70,8 @@ TEST(EditorChange, SizesAreKeptWithinTheLimitsAndCellsOutsideAreEmptied) {
         typeInto(rig.editor().talto, test.height);
         rig.state().boardStale = false;
         rig.editor().Button5Click();
-        EXPECT_EQ(QSize(rig.state().library.slots[1].width, rig.state().library.slots[1].height), test.kept);
+        EXPECT_EQ(QSize(rig.state().width(), rig.state().height()), test.kept);
+        EXPECT_EQ(QSize(rig.state().library.slots[1].width, rig.state().library.slots[1].height), QSize(5, 4));
         EXPECT_EQ(rig.editor().tancho->text(), test.widthShown);
         EXPECT_EQ(rig.editor().talto->text(), test.heightShown);
         EXPECT_TRUE(rig.state().modified && rig.state().boardStale);
@@ -137,21 +138,35 @@ TEST(EditorBrowse, TheEndsStayPut) {
     EXPECT_EQ(rig.texts(), QStringList{kOffer});
 }
 
-TEST(EditorNew, AppendsADefaultPictureAndWritesTheOldSlotsColoursButNotItsCells) {
-    EditorRig rig(2);
-    rig.platform.colorAnswers = {Color(0x123456u), std::nullopt};
-    rig.editor().Button7Click();
-    rig.paint(2, 2);
-    rig.editor().Button1Click();   // answered No
-    TPictureRecord first = numberedPicture(1);
-    first.colors[colorBack1] = 0x123456u;
-    EXPECT_EQ(rig.fileBytes(), libraryBytes({first, numberedPicture(2), blankNewPicture()}));
-    EXPECT_EQ(rig.title(), QStringLiteral("Picture 003"));
-    EXPECT_EQ(rig.state().colors, kNewPictureColors);
-    EXPECT_EQ(rig.editor().tancho->text() + "x" + rig.editor().talto->text(), QStringLiteral("40x30"));
-    EXPECT_EQ(rig.state().cells.at(2, 2), 0);
-    rig.editor().Button10Click();
-    EXPECT_EQ(rig.platform.colorInitials, (std::vector<Color>{0u, 0x123456u}));
+TEST(EditorDeclinedChanges, ColoursAndSizeReachTheFileOnlyThroughASave) {
+    enum Change { Colour, Size };
+    enum Then { New, Next };
+    for (const Change change : {Colour, Size}) {
+        for (const Then then : {New, Next}) {
+            for (const bool answer : {false, true}) {
+                SCOPED_TRACE(::testing::Message() << "change " << change << " then " << then << " answer " << answer);
+                EditorRig rig(2);
+                TPictureRecord first = numberedPicture(1);
+                if (change == Colour) {
+                    rig.platform.colorAnswers = {Color(0x123456u)};
+                    rig.editor().Button7Click();
+                    first.colors[colorBack1] = 0x123456u;
+                } else {
+                    typeInto(rig.editor().tancho, "9");
+                    rig.editor().Button5Click();
+                    first.width = 9;
+                }
+                rig.platform.confirmAnswers = {answer};
+                (rig.editor().*(then == New ? &TFcpintura::Button1Click : &TFcpintura::Button18Click))();
+                if (then == Next) rig.editor().Button1Click();   // any later rewrite
+                std::vector<TPictureRecord> expected = {answer ? first : numberedPicture(1), numberedPicture(2),
+                                                        blankNewPicture()};
+                EXPECT_EQ(rig.fileBytes(), libraryBytes(expected));
+                EXPECT_EQ(rig.state().colors, kNewPictureColors);
+                EXPECT_EQ(rig.editor().tancho->text() + "x" + rig.editor().talto->text(), QStringLiteral("40x30"));
+            }
+        }
+    }
 }
 
 TEST(EditorNew, AFullLibraryIsRefusedBeforeAnythingIsAsked) {
@@ -177,7 +192,7 @@ TEST(EditorColors, EachButtonSetsItsSlotAndTheChooserOpensOnTheLastColour) {
         rig.platform.colorAnswers = {0x010203u * Color(slot + 1)};
         (rig.editor().*buttons[slot])();
         EXPECT_EQ(rig.state().colors[slot], 0x010203u * Color(slot + 1));
-        EXPECT_EQ(rig.state().library.slots[1].colors[slot], 0x010203u * Color(slot + 1));
+        EXPECT_EQ(rig.state().library.slots[1].colors[slot], numberedPicture(1).colors[slot]) << "the slot waits for a save";
         EXPECT_EQ(rig.platform.colorInitials.back(), 0x010203u * Color(slot));
     }
 }

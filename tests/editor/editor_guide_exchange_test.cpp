@@ -9,6 +9,7 @@
 
 #include "picture/library_file.h"
 #include "shell/image_view.h"
+#include "editor/editor_commands.h"
 #include "tests/editor/editor_fixture.h"
 
 namespace mosarin::testing {
@@ -187,12 +188,37 @@ TEST(EditorImport, AppendsAllOrNothingAndShowsTheLastPicture) {
         EXPECT_EQ(rig.editor().tancho->text(), test.widthShown);
         EXPECT_EQ(rig.state().guideVisible, !imported);
         EXPECT_EQ(rig.state().cells.at(1, 1), imported ? 0 : 1);
-        EXPECT_TRUE(rig.state().modified) << "an import leaves it as it was";
-        const QStringList shown = rig.texts();
+        EXPECT_EQ(rig.state().modified, !imported) << "declined changes on a board that stays stay unsaved";
+        QStringList shown = rig.texts();
+        // The offer to save comes once a file that exists was chosen.
+        if (test.content) {
+            ASSERT_FALSE(shown.isEmpty());
+            EXPECT_EQ(shown.takeFirst(), QString::fromLatin1(kOfferToSaveText));
+        }
         ASSERT_EQ(shown.size(), imported ? 0 : 1) << shown.join("|").toStdString();
         if (!imported) {
             EXPECT_TRUE(shown[0].contains(QString::fromLatin1(test.message))) << shown[0].toStdString();
         }
+    }
+}
+
+TEST(EditorImport, OffersToSaveTheBoardFirstAndYesKeepsItsChanges) {
+    const std::string line = formatPictureLine(numberedPicture(20));
+    for (const bool answer : {true, false}) {
+        SCOPED_TRACE(answer);
+        EditorRig rig(3);
+        rig.goTo(2);
+        rig.paint(1, 1);
+        const std::filesystem::path file = rig.folder() / "one.gpe";
+        writeBytes(file, line);
+        rig.platform.fileAnswers = {QString::fromStdString(file.string())};
+        rig.platform.confirmAnswers = {answer};
+        rig.editor().Button16Click();
+        std::vector<TPictureRecord> kept = numberedPictures(3);
+        if (answer) kept[1] = withCellFlipped(kept[1], 1, 1);
+        EXPECT_EQ(rig.fileBytes(), libraryBytes(kept) + line);
+        EXPECT_EQ(rig.texts(), QStringList{QString::fromLatin1(kOfferToSaveText)});
+        EXPECT_EQ(rig.state().currentPicture, 4);
     }
 }
 

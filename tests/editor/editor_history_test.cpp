@@ -24,7 +24,7 @@ struct Picture {
 
 Picture pictureOf(const EditorState& state) {
     const TPictureRecord& record = state.currentRecord();
-    return {state.cells.cells, record.width, record.height, state.widthText, state.heightText, state.colors, record.colors};
+    return {state.cells.cells, state.width(), state.height(), state.widthText, state.heightText, state.colors, record.colors};
 }
 
 EditorState boardOf(const TPictureRecord& record) {
@@ -34,6 +34,8 @@ EditorState boardOf(const TPictureRecord& record) {
     state.colors = record.colors;
     state.widthText = std::to_string(record.width);
     state.heightText = std::to_string(record.height);
+    state.boardWidth = record.width;
+    state.boardHeight = record.height;
     return state;
 }
 

@@ -13,6 +13,7 @@ EditorState boardOfWidth(int width) {
     state.library.slots[1].width = width;
     state.library.slots[1].height = 30;
     state.library.count = 1;
+    state.boardWidth = width;
     return state;
 }
 
@@ -44,6 +45,8 @@ TEST(EditorPainting, PressesAndDragsFlipTheCellsTheyEnter) {
         {"press beside the board, drag across", "", {{'p', {5, 27}}, {'m', a}, {'m', b}}, "............"},
         {"off the board and back", "", {{'p', a}, {'m', {700, 27}}, {'m', a}, {'m', b}}, "##.........."},
         {"release ends the drag", "", {{'p', a}, {'r', a}, {'m', b}}, "#..........."},
+        {"a fast jump enters every cell between", "..#", {{'p', a}, {'m', cellPoint(8, 1)}}, "##.#####...."},
+        {"off the board, then back elsewhere", "", {{'p', a}, {'m', {700, 27}}, {'m', cellPoint(6, 1)}}, "#....#......"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);

@@ -3,8 +3,10 @@
 // real game window with the real editor.
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QCursor>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -145,6 +147,30 @@ TEST(EditorSelectPanel, PressesOnThePanelNeverPaintAndAReleaseAnywhereEndsADrag)
     EXPECT_EQ(rig.state().cells.at(4, 4), 1);
 }
 
+TEST(EditorKeys, ReturnInASizeFieldChangesCtrlSSavesAndResizeShowsACrossHair) {
+    EditorRig rig(2);
+    ASSERT_TRUE(rig.activate());
+    TFcpintura& e = rig.editor();
+    for (QLineEdit* field : {e.tancho, e.talto}) {
+        field->setFocus();
+        typeInto(field, "3");
+        QTest::keyClick(field, Qt::Key_Return);
+    }
+    EXPECT_EQ(QSize(rig.state().width(), rig.state().height()), QSize(3, 3));
+    QTest::keyClick(e.talto, Qt::Key_S, Qt::ControlModifier);
+    TPictureRecord saved = numberedPicture(1);
+    saved.width = saved.height = 3;
+    EXPECT_EQ(rig.fileBytes(), libraryBytes({saved, numberedPicture(2)}));
+    EXPECT_EQ(rig.texts(), QStringList{QString::fromLatin1(kPictureSavedText)});
+
+    EXPECT_EQ(e.Image1->cursor().shape(), Qt::ArrowCursor);
+    e.Button15Click();
+    EXPECT_EQ(e.Image1->cursor().shape(), Qt::CrossCursor) << "presses now select";
+    e.posiciona(25, 25);
+    e.posiciona(700, 540);
+    EXPECT_EQ(e.Image1->cursor().shape(), Qt::ArrowCursor);
+}
+
 TEST(EditorLibrary, AMissingOrEmptyFileGivesABlankPictureToSaveAsPictureOne) {
     for (const std::optional<std::string>& bytes : {std::optional<std::string>(), std::optional<std::string>("")}) {
         SCOPED_TRACE(bytes ? "empty file" : "no file");
@@ -159,6 +185,10 @@ TEST(EditorLibrary, AMissingOrEmptyFileGivesABlankPictureToSaveAsPictureOne) {
         rig.editor().Button18Click();
         rig.editor().Button2Click();
         EXPECT_EQ(rig.state().currentPicture, 1);
+        // "Edit" has no picture to offer: no panel, the commands stay usable.
+        rig.editor().Button3Click();
+        EXPECT_FALSE(rig.editor().gp1->isVisibleTo(&rig.editor()));
+        EXPECT_TRUE(rig.editor().GroupBox3->isEnabled());
         rig.paint(1, 1);
         rig.editor().Button1Click9();
         EXPECT_EQ(rig.fileBytes(), libraryBytes({withCellFlipped(blankNewPicture(), 1, 1)}));

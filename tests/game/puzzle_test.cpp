@@ -194,6 +194,31 @@ TEST(Drag, TogglesEachNewlyEnteredCellByItsOwnValue) {
     }
 }
 
+// The pointer's moves arrive far apart when the hand is fast: every cell on
+// the straight line from the last cell entered counts as entered, in order.
+TEST(Drag, FastMovesEnterEveryCellOnTheLineBetween) {
+    struct Case {
+        const char* name;
+        std::vector<BoardCell> points;   // the press, then the moves; column -1 is off the board
+        std::vector<std::string> after;  // rows 1..3, columns 1..8
+    };
+    const Case cases[] = {
+        {"a jump of 7 along a row", {{0, 0}, {7, 0}}, {"########", "........", "........"}},
+        {"back over the filled cells", {{0, 0}, {5, 0}, {1, 0}}, {"#....#..", "........", "........"}},
+        {"a diagonal", {{0, 0}, {2, 2}}, {"#.......", ".#......", "..#....."}},
+        {"a shallow slope", {{0, 0}, {6, 2}}, {"##......", "..###...", ".....##."}},
+        {"upwards to the left", {{5, 2}, {0, 0}}, {"##......", "..##....", "....##.."}},
+        {"off the board, then back elsewhere", {{0, 0}, {-1, 0}, {5, 0}}, {"#....#..", "........", "........"}},
+    };
+    for (const Case& c : cases) {
+        GameState state = playing(blank(10, 10));
+        posiciona(state, MouseButton::Left, cellX(c.points[0].column), cellY(c.points[0].row));
+        for (size_t i = 1; i < c.points.size(); ++i) mouseMove(state, cellX(c.points[i].column), cellY(c.points[i].row));
+        EXPECT_EQ((std::vector<std::string>{playRow(state, 1, 8), playRow(state, 2, 8), playRow(state, 3, 8)}), c.after)
+            << c.name;
+    }
+}
+
 TEST(CompletionCheck, FilledCellsMustEqualThePictureOverItsArea) {
     const std::pair<std::vector<std::string>, bool> cases[] = {
         {{"#.#", ".#.", "###"}, true},

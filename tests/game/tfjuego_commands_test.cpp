@@ -31,8 +31,9 @@ TEST_F(GameWindowTest, NewGameListsThePicturesOnceAndPlayStartsOnlyAChosenOne) {
     EXPECT_EQ(entries.size(), 12);
     EXPECT_EQ(entries.mid(0, 3), QStringList({"Pic0001 05 x 05", "Pic0002 12 x 07", "Pic0003 40 x 30"}));
     EXPECT_EQ(entries.value(11), QStringLiteral("Pic0012 03 x 03"));
-    EXPECT_EQ(game.cb1->currentIndex(), -1);
-    EXPECT_EQ(game.cb1->currentText(), QStringLiteral("Select"));
+    EXPECT_EQ(game.cb1->currentIndex(), 0) << "the first picture is chosen for the keyboard";
+    EXPECT_EQ(game.cb1->currentText(), QStringLiteral("Pic0001 05 x 05"));
+    game.cb1->setCurrentIndex(-1);
     game.Button4Click();   // nothing chosen
     game.cb1->setCurrentIndex(2);
     game.cb1->setEditText(QStringLiteral("Pic00"));   // chosen, then edited away

@@ -1,7 +1,10 @@
 // The game's keys in the real window: they reach the board from whichever
 // button holds the focus (Space never clicks it while a puzzle is on), wake
 // the timer for their frame, and H explains a hint without changing a cell.
+#include <QApplication>
+#include <QComboBox>
 #include <QFrame>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -58,6 +61,73 @@ TEST_F(GameWindowTest, GameKeysReachTheBoardFromAFocusedButton) {
     // The keys are listed where the player looks for help.
     for (const char* key : {"Space", "Ctrl+Z", "Ctrl+Y", "G:", "H:", "F7:"})
         EXPECT_TRUE(game.Button5->toolTip().contains(QLatin1String(key))) << key;
+}
+
+// A keyboard-only player reaches every command, whatever is on the board.
+TEST_F(GameWindowTest, CommandKeysAndButtonsAnswerTheKeyboardWhateverIsOnTheBoard) {
+    ScriptedEditor editor;
+    game.setEditorWindow(&editor);
+    playPicture(game, 1);
+    const struct {
+        Qt::Key key;
+        Qt::KeyboardModifiers modifiers;
+        std::function<bool()> done;
+    } shortcuts[] = {
+        {Qt::Key_N, Qt::ControlModifier, [&] { return game.gp1->isVisible(); }},
+        {Qt::Key_S, Qt::ControlModifier, [&] { return platform.messages.size() == 1; }},   // the saved game's name
+        {Qt::Key_O, Qt::ControlModifier, [&] { return platform.openDialogCount == 1; }},
+        {Qt::Key_F1, Qt::NoModifier, [&] { return platform.openedUrls.size() == 1; }},
+        {Qt::Key_E, Qt::ControlModifier, [&] { return editor.openings == 1; }},
+    };
+    for (const auto& shortcut : shortcuts) {
+        SCOPED_TRACE(QKeySequence(shortcut.key | shortcut.modifiers).toString().toStdString());
+        game.Button3->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), shortcut.key, shortcut.modifiers);
+        EXPECT_TRUE(shortcut.done());
+    }
+
+    // Tab and Shift+Tab go round the buttons while a puzzle is played.
+    playPicture(game, 4);
+    game.Button1->setFocus();
+    QTest::keyClick(game.Button1, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), game.Button3);
+    QTest::keyClick(game.Button3, Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), game.Button1);
+
+    // On the end screen Space and Return press the focused button.
+    for (const Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+        SCOPED_TRACE(key);
+        game.gp1->hide();
+        setPlayCells(game.state(), {"##.", "...", ".#."});
+        game.state().redrawPending = true;
+        game.Timer1Timer();
+        ASSERT_TRUE(game.state().solved);
+        game.Button1->setFocus();
+        QTest::keyClick(game.Button1, key);
+        EXPECT_TRUE(game.gp1->isVisible());
+    }
+
+    // The panel's list takes the focus with the first picture chosen; the
+    // arrows choose, Return plays, Escape closes without playing.
+    const struct {
+        std::vector<Qt::Key> keys;
+        int picture;   // the picture on the board after the keys
+        bool panelOpen;
+    } panel[] = {
+        {{}, 4, true},
+        {{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up, Qt::Key_Return}, 2, false},
+        {{Qt::Key_Down, Qt::Key_Escape}, 2, false},
+        {{Qt::Key_Return}, 1, false},
+    };
+    for (const auto& step : panel) {
+        SCOPED_TRACE(step.picture);
+        game.Button1Click();
+        ASSERT_TRUE(game.cb1->isAncestorOf(QApplication::focusWidget()) || QApplication::focusWidget() == game.cb1);
+        EXPECT_EQ(game.cb1->currentText(), QStringLiteral("Pic0001 05 x 05"));
+        for (const Qt::Key key : step.keys) QTest::keyClick(QApplication::focusWidget(), key);
+        EXPECT_EQ(game.state().currentPicture, step.picture);
+        EXPECT_EQ(game.gp1->isVisible(), step.panelOpen);
+    }
 }
 
 // Picture 4 is 3 x 3: "##.", "...", ".#.".

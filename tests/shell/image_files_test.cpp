@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QtEndian>
 #include <cstdio>
 #include <algorithm>
 #include <cstdlib>
@@ -163,6 +164,23 @@ TEST(BitmapFiles, AnythingButAValidBitmapOfSaneSizeIsRefused) {
         {"too tall", withBmpSize(bmp, 16, 5000000), "The bitmap image is too large: 16 x 5000000 pixels."},
     };
     for (const auto& [name, bytes, message] : cases) EXPECT_EQ(failureOfBytes(loadBmpFile, bytes), message) << name;
+}
+
+// A negative height stores the rows top row first; other programs write such
+// files, and they are as valid as the usual bottom-up ones.
+TEST(BitmapFiles, ATopDownBitmapIsReadWithItsRowsInOrder) {
+    QImage picture(5, 4, QImage::Format_RGB32);
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 5; ++x) picture.setPixel(x, y, qRgb(40 * y, 10 * x, 200 - 40 * y));
+    const QByteArray bottomUp = encodeBmp(picture);
+    const auto field = [&](int at) { return qFromLittleEndian<qint32>(bottomUp.constData() + at); };
+    ASSERT_EQ(field(28) & 0xFFFF, 24) << "a 24-bit bitmap";
+    const int dataStart = field(10), stride = (5 * 3 + 3) / 4 * 4;
+    QByteArray topDown = withBmpSize(bottomUp, 5, -4);
+    for (int row = 0; row < 4; ++row) topDown.replace(dataStart + row * stride, stride, bottomUp.mid(dataStart + (3 - row) * stride, stride));
+    TempFolder folder;
+    writeFile(folder / "top-down.bmp", topDown);
+    EXPECT_EQ(loadBmpFile(pathOf(folder / "top-down.bmp")), picture);
 }
 
 // The last three letters alone choose: a JPEG named .jpeg is read as a bitmap.

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <string>
 
+#include "game/clue_fit.h"
 #include "game/clue_layout.h"
 #include "game/puzzle.h"
 #include "picture/library_file.h"
@@ -31,6 +32,38 @@ TEST(ShippedLibrary, EveryPictureHasExactlyOneSolutionAndItsCluesFitBesideTheBoa
         for (int column = 1; column <= record.width; ++column)
             for (const CluePlacement& p : columnCluePlacements(state.columnClues[column], kBoardLeft, kBoardTop)) EXPECT_GE(p.y, 0) << "column " << column;
     }
+}
+
+// A clue fits while its farthest number starts on the surface: 16 one-digit
+// or 10 two-digit numbers beside a row, 10 numbers above a column.
+TEST(ClueFit, CluesBeyondTheSurfaceAtTheDesignedSizeAreCutOff) {
+    const auto repeated = [](int value, int count) { return solver::Clue(static_cast<size_t>(count), value); };
+    solver::Clue mixed = repeated(12, 9);
+    mixed.push_back(3);   // 9 x 13 + 8 = 125 pixels
+    const struct {
+        const char* name;
+        solver::Clue row, column;
+        std::vector<CutClue> cut;
+    } cases[] = {
+        {"16 one-digit numbers, 10 in a column", repeated(1, 16), repeated(1, 10), {}},
+        {"10 two-digit numbers", repeated(10, 10), {}, {}},
+        {"nine two-digit and one one-digit", mixed, {}, {}},
+        {"17 one-digit numbers", repeated(1, 17), {}, {{true, 2, 17}}},
+        {"11 two-digit numbers", repeated(10, 11), {}, {{true, 2, 11}}},
+        {"11 in a column", {}, repeated(1, 11), {{false, 3, 11}}},
+        {"both", repeated(1, 20), repeated(2, 12), {{true, 2, 20}, {false, 3, 12}}},
+    };
+    for (const auto& c : cases) {
+        solver::Clues clues;
+        clues.rows = {{}, c.row};
+        clues.columns = {{}, {}, c.column};
+        EXPECT_EQ(cluesCutAtDesignedSize(clues), c.cut) << c.name;
+    }
+    EXPECT_EQ(cutClueWarning({{true, 3, 20}}),
+              "Row 3 has 20 numbers: at the window's designed size its clue is cut off; enlarge the window or simplify the row.");
+    EXPECT_EQ(cutClueWarning({{false, 7, 11}, {false, 8, 11}}),
+              "Column 7 has 11 numbers: at the window's designed size its clue is cut off; enlarge the window or simplify "
+              "the column. One more line is cut off too.");
 }
 
 std::string pictureLine(const std::vector<std::string>& rows) {
@@ -66,6 +99,9 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
     writeBytes(temp / "ambiguous.txt", heart + diagonal + heart);
     const std::string damaged = heart + "00000255000000?@@\r\n", folder = temp.path().string() + "/";
     writeBytes(temp / "damaged.txt", damaged);
+    std::string seventeen;   // a row of 17 single cells: its clue starts left of the surface
+    for (int n = 0; n < 17; ++n) seventeen += n ? ".#" : "#";
+    writeBytes(temp / "cut.txt", heart + pictureLine({seventeen}));
 
     const struct {
         std::string arguments;
@@ -76,6 +112,8 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
         {"--check " + folder + "ambiguous.txt --budget 0.5", 1,
          {"Pic0001   5 x  5  unique     line logic", "Pic0002   3 x  3  multiple   search", "two solutions differ in 4 cells",
           "Pic0003   5 x  5  unique", "3 pictures: 2 unique, 1 with several solutions"}},
+        {"--check " + folder + "cut.txt", 1,
+         {"Pic0002  33 x  1  cut-off", "row 1 has 17 numbers, cut off at the designed size", "2 pictures: 1 unique", "1 cut-off"}},
         {"--check " + folder + "damaged.txt", 2, {"had a damaged line (2) that was repaired", "left as it is"}},
         {"--check " + folder + "missing.txt", 2, {"cannot read the picture library", "no such file"}},
         {"--check --budget 5x", 2, {"--budget needs a number of seconds above 0"}},
