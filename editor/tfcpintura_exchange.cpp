@@ -11,6 +11,7 @@
 namespace mosarin {
 
 void TFcpintura::Button17Click() {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) return tell({*refusal});
     // The picture is stored first, so that the exchange file holds exactly
     // its library line. Should the library not be writable, the user is told
     // and the export still carries the picture out of the editor.
@@ -26,15 +27,22 @@ void TFcpintura::Button17Click() {
 }
 
 void TFcpintura::Button16Click() {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) return tell({*refusal});
     const QString path = platform_.openFileName(QStringLiteral("*.gpe|*.gpe"), programFolder_).value_or(QString());
     if (path.isEmpty()) return;
-    const ImportOutcome imported = importExchangeFile(libraryFile(), localPath(path));
+    const ImportOutcome imported = importExchangeFile(libraryFile(), localPath(path), state_.libraryGuard);
     switch (imported.status) {
     case ImportStatus::Missing:
         platform_.showMessage(MessageKind::Error, QStringLiteral("File dont exist"));
         return;
     case ImportStatus::Refused:
         platform_.showMessage(MessageKind::Error, QString::fromStdString(imported.message));
+        return;
+    case ImportStatus::Changed:
+        platform_.showMessage(MessageKind::Error,
+                              QString::fromStdString(imported.message + " It was read again; import the file again."));
+        tell(readAgainKeepingBoard(state_, libraryFile()));
+        showState();
         return;
     case ImportStatus::Imported:
         break;
