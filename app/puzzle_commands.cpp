@@ -60,7 +60,10 @@ int runImport(const std::vector<std::filesystem::path>& files, const std::filesy
               std::ostream& out, std::ostream& err) {
     int imported = 0, refused = 0, unreadable = 0;
     for (const std::filesystem::path& file : files) {
-        const PuzzleFileImport result = importPuzzleFile(library, file, budget);
+        // The library as it is before the puzzles are solved: a change by
+        // another program meanwhile is caught before anything is written.
+        LibraryFileGuard guard = guardOfFileAsItIs(library);
+        const PuzzleFileImport result = importPuzzleFile(library, file, guard, budget);
         if (!result.read) {
             err << "mosarin: " << file.string() << ": " << result.error << "\n";
             ++unreadable;
@@ -157,6 +160,9 @@ int runGenerate(int argc, const char* const* argv, const std::filesystem::path& 
     auto pictures = std::make_unique<TPictureLibrary>();
     const LibraryReadReport report = readLibraryFile(libraryFile, *pictures, /*readOnly=*/true);
     if (!report.opened) return refuse("cannot read the picture library \"" + libraryFile.string() + "\"");
+    // The pictures are appended only to the library as read here.
+    LibraryFileGuard guard;
+    rememberRead(guard, report);
     if (pictures->count + static_cast<int>(*count) > kMaxPictures) {
         err << "mosarin: the library holds " << pictures->count << " pictures; " << *count
             << " more would pass 1000. Nothing was generated.\n";
@@ -177,7 +183,7 @@ int runGenerate(int argc, const char* const* argv, const std::filesystem::path& 
                       picture.restarts, ms);
         out << line;
     }
-    const ImportOutcome appended = appendExchangeText(libraryFile, lines, "(generated pictures)");
+    const ImportOutcome appended = appendExchangeText(libraryFile, lines, "(generated pictures)", guard);
     if (appended.status != ImportStatus::Imported) {
         err << "mosarin: " << appended.message << "\n";
         return kImportNothing;

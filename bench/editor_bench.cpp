@@ -62,7 +62,8 @@ void BM_EditorOrdinaryFrame(benchmark::State& bench) {
     static TPictureLibrary library;   // too large for the stack
     library.slots[1] = fullBoardPicture(1);
     library.count = 1;
-    if (!writeLibraryFile(folder.libraryFile(), library).ok) {
+    LibraryFileGuard guard;  // a new folder: no library there yet
+    if (!writeLibraryFile(folder.libraryFile(), library, guard).ok) {
         bench.SkipWithError("cannot write the bench library");
         return;
     }

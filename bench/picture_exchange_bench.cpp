@@ -64,8 +64,9 @@ void BM_ImportOneInto999(benchmark::State& state) {
         state.PauseTiming();
         std::string error;  // the library back to 999 pictures, replaced the way the program replaces it
         if (!writeFileAtomically(libraryFile, library, false, error)) state.SkipWithError(error.c_str());
+        LibraryFileGuard guard = guardOfFileAsItIs(libraryFile);  // the editor's, from its last read
         state.ResumeTiming();
-        const ImportOutcome outcome = importExchangeFile(libraryFile, exchangeFile, /*sync=*/false);
+        const ImportOutcome outcome = importExchangeFile(libraryFile, exchangeFile, guard, /*sync=*/false);
         if (outcome.status != ImportStatus::Imported || outcome.libraryCount != kMaxPictures)
             state.SkipWithError("unexpected import result");
     }

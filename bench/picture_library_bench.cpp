@@ -3,6 +3,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 #include <random>
 #include <stdexcept>
 #include <string>
@@ -60,7 +61,7 @@ BenchFolder& folder() {
 
 void BM_ReadLibrary1000(benchmark::State& state) {
     const std::filesystem::path file = folder().file("read.txt");
-    if (!writeLibraryFile(file, fullLibrary(), false).ok) throw std::runtime_error("cannot set up " + file.string());
+    if (!writeLibraryFile(file, fullLibrary(), *std::make_unique<LibraryFileGuard>(guardOfFileAsItIs(file)), false).ok) throw std::runtime_error("cannot set up " + file.string());
     // A window reads into the library it already owns, as here.
     static TPictureLibrary library;
     for (auto _ : state) {
@@ -75,8 +76,10 @@ BENCHMARK(BM_ReadLibrary1000)->Unit(benchmark::kMicrosecond);
 void writeLibrary(benchmark::State& state, bool sync) {
     static const TPictureLibrary library = fullLibrary();
     const std::filesystem::path file = folder().file(sync ? "synced.txt" : "write.txt");
+    // Each save checks first that the file is still the one it last wrote.
+    LibraryFileGuard guard = guardOfFileAsItIs(file);
     for (auto _ : state) {
-        if (!writeLibraryFile(file, library, sync).ok) state.SkipWithError("write failed");
+        if (!writeLibraryFile(file, library, guard, sync).ok) state.SkipWithError("write failed");
     }
     state.SetBytesProcessed(state.iterations() * kMaxPictures * (kPictureLineLength + 2));
 }

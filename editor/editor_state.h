@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "picture/library_guard.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
@@ -64,6 +65,10 @@ struct EditorState {
     bool selectPanelOpen = false;    // gp1 shown and the command area disabled
     Color chooserColor = 0;          // the colour last chosen in the colour chooser
     bool damageReported = false;     // the user was told the library file is damaged
+    // What the editor last knew of the library file: it writes only to the
+    // file it last read or wrote, never to one it could not read.
+    LibraryFileGuard libraryGuard;
+    bool unreadableReported = false; // the user was told the library cannot be read
 
     // After a check found two solutions: the cells (1-based column, row) in
     // which they differ, outlined in outlineColor until the board changes.

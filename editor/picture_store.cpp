@@ -29,6 +29,81 @@ TPictureRecord blankPicture() {
 
 std::size_t slotIndex(int number) { return static_cast<std::size_t>(std::clamp(number, 0, kMaxPictures)); }
 
+constexpr const char* kReadAgainHint =
+    " Once it can, \"<<<\", \">>>\" or opening the editor again reads it.";
+
+// The picture on the board, as a refused write must keep it.
+struct BoardPicture {
+    CellGrid cells;
+    std::string widthText, heightText;
+    ColorSet colors;
+    int number;
+    bool modified;
+    TPictureRecord slot;
+};
+
+BoardPicture boardPicture(const EditorState& state) {
+    return {state.cells,          state.widthText, state.heightText,     state.colors,
+            state.currentPicture, state.modified,  state.currentRecord()};
+}
+
+// Reads the library again and puts `board` back on the board and into its
+// slot, marked modified when `markModified`. A picture the file did not hold
+// when last read (a new one, or one past pictures another program deleted)
+// becomes the new last picture, so a save never overwrites a picture it
+// has not seen.
+Notices readAgainKeeping(EditorState& state, const std::filesystem::path& libraryFile, const BoardPicture& board,
+                         bool markModified) {
+    const int known = state.libraryGuard.pictures;
+    Notices notices = leerarchivo(state, libraryFile);
+    state.cells = board.cells;
+    state.widthText = board.widthText;
+    state.heightText = board.heightText;
+    state.colors = board.colors;
+    state.currentPicture = board.number;
+    if (board.number > known && !state.libraryGuard.unreadable()) {
+        state.currentPicture = std::min(state.library.count + 1, kMaxPictures);
+    }
+    state.currentRecord() = board.slot;
+    state.modified = markModified || board.modified;
+    state.redrawPending = true;
+    state.boardStale = true;
+    return notices;
+}
+
+Notices writeKeeping(EditorState& state, const std::filesystem::path& libraryFile, const BoardPicture& board,
+                     bool markModified) {
+    const LibraryWriteResult result = writeLibraryFile(libraryFile, state.library, state.libraryGuard);
+    switch (result.status) {
+    case LibraryWriteStatus::Written:
+        // The file is now the editor's own clean copy.
+        state.damageReported = false;
+        return {};
+    case LibraryWriteStatus::Failed:
+        return {{NoticeKind::Error, result.error +
+                                        " The picture library file was left as it was; the pictures stay in the "
+                                        "editor until they can be saved."}};
+    case LibraryWriteStatus::Changed: {
+        Notices notices{{NoticeKind::Error, result.error +
+                                                " It was read again; the picture on the board is kept, marked "
+                                                "modified, and a new save stores it into the library as it is now."}};
+        const Notices reread = readAgainKeeping(state, libraryFile, board, markModified);
+        notices.insert(notices.end(), reread.begin(), reread.end());
+        return notices;
+    }
+    case LibraryWriteStatus::Unreadable:
+        break;
+    }
+    // A later read may succeed (the user mended the permissions): then the
+    // refused save is one against a file not yet seen, as above.
+    readAgainKeeping(state, libraryFile, board, markModified);
+    if (state.libraryGuard.unreadable()) return {{NoticeKind::Error, result.error + kReadAgainHint}};
+    return {{NoticeKind::Error, "The picture library \"" + libraryFile.string() +
+                                    "\" can be read again and was read afresh; nothing was written to it. The "
+                                    "picture on the board is kept, marked modified, and a new save stores it into "
+                                    "the library."}};
+}
+
 }  // namespace
 
 BoardSize readSizeFields(EditorState& state) {
@@ -42,6 +117,7 @@ BoardSize sizeFieldsAsSaved(const EditorState& state) {
 
 Notices leerarchivo(EditorState& state, const std::filesystem::path& libraryFile) {
     const LibraryReadReport report = readLibraryFile(libraryFile, state.library);
+    rememberRead(state.libraryGuard, report);
     if (report.lastColors) state.colors = *report.lastColors;
     // Slot 1 of an empty library holds no picture and no packed rows.
     if (state.library.count == 0) state.library.slots[1] = blankPicture();
@@ -50,7 +126,24 @@ Notices leerarchivo(EditorState& state, const std::filesystem::path& libraryFile
         notices.push_back({NoticeKind::Warning, report.describe()});
         state.damageReported = true;
     }
+    if (!report.failure.empty() && !state.unreadableReported) {
+        notices.push_back({NoticeKind::Warning, report.failure +
+                                                    " Nothing will be written to it: Save, New, Delete, Import "
+                                                    "Picture and Export Picture are refused until it can be read." +
+                                                    kReadAgainHint});
+    }
+    state.unreadableReported = !report.failure.empty();
     return notices;
+}
+
+Notices readAgainKeepingBoard(EditorState& state, const std::filesystem::path& libraryFile) {
+    return readAgainKeeping(state, libraryFile, boardPicture(state), /*markModified=*/false);
+}
+
+std::optional<Notice> libraryWriteRefusal(const EditorState& state) {
+    if (!state.libraryGuard.unreadable()) return std::nullopt;
+    return Notice{NoticeKind::Error,
+                  state.libraryGuard.failure + " Nothing is written to it until it can be read again." + kReadAgainHint};
 }
 
 void asignarpintura(EditorState& state, int number) {
@@ -64,15 +157,7 @@ void asignarpintura(EditorState& state, int number) {
 }
 
 Notices escribirarchivo(EditorState& state, const std::filesystem::path& libraryFile) {
-    const LibraryWriteResult result = writeLibraryFile(libraryFile, state.library);
-    if (!result.ok) {
-        return {{NoticeKind::Error, result.error +
-                                        ". The picture library file was left as it was; the pictures stay in the "
-                                        "editor until they can be saved."}};
-    }
-    // The file is now the editor's own clean copy.
-    state.damageReported = false;
-    return {};
+    return writeKeeping(state, libraryFile, boardPicture(state), /*markModified=*/true);
 }
 
 Notices guardapint(EditorState& state, const std::filesystem::path& libraryFile) {
@@ -96,6 +181,7 @@ Notices deleteCurrentPicture(EditorState& state, const std::filesystem::path& li
     TPictureLibrary& library = state.library;
     // An empty library's blank picture counts as its one picture.
     if (library.count <= 1) return {{NoticeKind::Warning, "You can not delete all pictures"}};
+    const BoardPicture before = boardPicture(state);
     if (state.currentPicture < library.count) {
         for (int k = std::max(state.currentPicture, 1) + 1; k <= library.count; ++k) {
             library.slots[slotIndex(k - 1)] = library.slots[slotIndex(k)];
@@ -107,7 +193,8 @@ Notices deleteCurrentPicture(EditorState& state, const std::filesystem::path& li
     }
     state.currentPicture = std::max(state.currentPicture, 1);
     asignarpintura(state, state.currentPicture);
-    Notices notices = escribirarchivo(state, libraryFile);
+    // Refused, nothing is deleted: the picture stays on the board as it was.
+    Notices notices = writeKeeping(state, libraryFile, before, /*markModified=*/false);
     state.guideVisible = false;
     state.redrawPending = true;
     state.boardStale = true;

@@ -4,6 +4,7 @@
 // guardapint and deleting the current picture.
 
 #include <filesystem>
+#include <optional>
 
 #include "editor/editor_state.h"
 #include "picture/library_file.h"
@@ -26,7 +27,9 @@ BoardSize sizeFieldsAsSaved(const EditorState& state);
 // last line). A file that cannot be opened changes nothing. An empty library
 // gets a blank 40 x 30 picture in slot 1, with the colours of "New", so the
 // board always shows a picture that can be painted and saved as picture 1.
-// Damage the reader repaired is told once, until the file is rewritten.
+// Damage the reader repaired is told once, until the file is rewritten. A file
+// that is there but cannot be read is told once, with the path and the
+// system's reason, until a read succeeds; nothing is written to it meanwhile.
 Notices leerarchivo(EditorState& state, const std::filesystem::path& libraryFile);
 
 // Shows slot `number` (clamped into 0..1000) on the board: size texts, working
@@ -35,8 +38,21 @@ void asignarpintura(EditorState& state, int number);
 
 // Rewrites the file from slots 1..count. A failed write is an Error notice
 // naming the file and the reason; the old file stays whole and the library
-// in memory keeps the change.
+// in memory keeps the change. A file that cannot be read, or that another
+// program changed since the editor last read or wrote it, is not written:
+// an Error notice says so, the file is read again, and the picture on the
+// board stays there, marked modified, so that the next save stores it into
+// the library as the file now holds it (a picture the file did not hold
+// yet becomes its new last one).
 Notices escribirarchivo(EditorState& state, const std::filesystem::path& libraryFile);
+
+// Reads the library again after another program changed it, keeping the
+// picture on the board (and `modified`) as escribirarchivo does.
+Notices readAgainKeepingBoard(EditorState& state, const std::filesystem::path& libraryFile);
+
+// Why the commands that write the library (New, Delete, Import and Export
+// Picture) must not start: the file could not be read. Nothing otherwise.
+std::optional<Notice> libraryWriteRefusal(const EditorState& state);
 
 // Stores the board into slot currentPicture (cells, size texts read with
 // readSizeFields, working colours), clears `modified` and rewrites the file.

@@ -59,6 +59,23 @@ TFcpintura::TFcpintura(Platform& platform, QString programFolder, QWidget* paren
 
 void TFcpintura::showModal() {
     tell(std::exchange(noticesAtCreation_, {}));
+    // A library that could not be read is tried again at each opening: the
+    // user may have mended it meanwhile. A picture painted since stays.
+    if (state_.libraryGuard.unreadable()) {
+        runGuarded([this] {
+            if (state_.modified) {
+                tell(readAgainKeepingBoard(state_, libraryFile()));
+            } else {
+                tell(leerarchivo(state_, libraryFile()));
+                if (!state_.libraryGuard.unreadable()) {
+                    state_.currentPicture = 1;
+                    showCurrentPicture(state_);
+                    history_.clear();
+                }
+            }
+            showState();
+        });
+    }
     // The window opens on the frame it asked for, not on its bare background
     // for a tick.
     runGuarded([this] { Timer1Timer(); });
@@ -129,7 +146,9 @@ bool TFcpintura::offerToSave(bool* declined) {
 }
 
 void TFcpintura::Button1Click() {
-    if (const std::optional<Notice> refusal = newPictureRefusal(state_)) {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) {
+        tell({*refusal});
+    } else if (const std::optional<Notice> refusal = newPictureRefusal(state_)) {
         tell({*refusal});
     } else if (offerToSave()) {
         tell(newPicture(state_, libraryFile()));
@@ -218,7 +237,9 @@ void TFcpintura::Button9Click() { chooseColor(colorLine1); }
 void TFcpintura::Button10Click() { chooseColor(colorLine2); }
 
 void TFcpintura::Button14Click() {
-    if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) {
+        tell({*refusal});
+    } else if (platform_.confirm(QString::fromLatin1(kDeletePictureText))) {
         const int countBefore = state_.library.count;
         tell(deleteCurrentPicture(state_, libraryFile()));
         // The last picture is never deleted; then the board stays as it was.

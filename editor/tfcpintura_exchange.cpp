@@ -17,6 +17,7 @@
 namespace mosarin {
 
 void TFcpintura::Button17Click() {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) return tell({*refusal});
     // The picture is stored first, so that the exchange file holds exactly
     // its library line. Should the library not be writable, the user is told
     // and the export still carries the picture out of the editor.
@@ -32,6 +33,7 @@ void TFcpintura::Button17Click() {
 }
 
 void TFcpintura::Button16Click() {
+    if (const std::optional<Notice> refusal = libraryWriteRefusal(state_)) return tell({*refusal});
     const QString path =
         platform_.openFileName(QStringLiteral("*.gpe|*.gpe|" PUZZLE_FILE_PATTERNS "|" PUZZLE_FILE_PATTERNS), programFolder_)
             .value_or(QString());
@@ -52,8 +54,19 @@ void TFcpintura::Button16Click() {
         if (!importPuzzles(path) && declined) state_.modified = true;
         return;
     }
-    const ImportOutcome imported = importExchangeFile(libraryFile(), chosen);
-    if (imported.status != ImportStatus::Imported) {
+    const ImportOutcome imported = importExchangeFile(libraryFile(), chosen, state_.libraryGuard);
+    switch (imported.status) {
+    case ImportStatus::Imported:
+        break;
+    case ImportStatus::Changed:
+        platform_.showMessage(MessageKind::Error,
+                              QString::fromStdString(imported.message + " It was read again; import the file again."));
+        // Reading again keeps the board, marked modified.
+        tell(readAgainKeepingBoard(state_, libraryFile()));
+        showState();
+        return;
+    case ImportStatus::Missing:
+    case ImportStatus::Refused:
         // The board stays: changes declined for an import that did not
         // happen are still the user's unsaved work.
         if (declined) state_.modified = true;

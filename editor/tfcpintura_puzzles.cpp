@@ -53,8 +53,15 @@ QString importReport(const PuzzleFileImport& result) {
 bool TFcpintura::importPuzzles(const QString& path) {
     const PuzzleFileImport result = [&] {
         const WaitCursor busy;
-        return importPuzzleFile(libraryFile(), localPath(path), kEditorImportBudgetSeconds);
+        return importPuzzleFile(libraryFile(), localPath(path), state_.libraryGuard, kEditorImportBudgetSeconds);
     }();
+    if (result.libraryChanged) {
+        platform_.showMessage(MessageKind::Error,
+                              QString::fromStdString(result.error + " It was read again; import the file again."));
+        tell(readAgainKeepingBoard(state_, libraryFile()));
+        showState();
+        return false;
+    }
     if (!result.read) {
         platform_.showMessage(MessageKind::Error, QStringLiteral("The file \"") + path +
                                                       QStringLiteral("\" cannot be imported: ") +

@@ -34,7 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const auto library = mosarin::fuzz::writeScratchFile("pictures.txt", kLibrary);
     const auto exchange = mosarin::fuzz::writeScratchFile("import.gpe", text);
-    const mosarin::ImportOutcome outcome = mosarin::importExchangeFile(library, exchange, false);
+    mosarin::LibraryFileGuard guard = mosarin::guardOfFileAsItIs(library);
+    const mosarin::ImportOutcome outcome = mosarin::importExchangeFile(library, exchange, guard, false);
     const std::optional<std::string> after = mosarin::readWholeFile(library);
     if (!after) std::abort();
     if (outcome.status == mosarin::ImportStatus::Refused) {

@@ -51,7 +51,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (report.damaged() && report.backupPath.empty()) std::abort();
 
     const auto rewritten = mosarin::fuzz::scratchFolder() / "rewritten.txt";
-    if (!mosarin::writeLibraryFile(rewritten, *library, false).ok) std::abort();
+    mosarin::LibraryFileGuard guard;  // the scratch folder was cleared: no file there
+    if (!mosarin::writeLibraryFile(rewritten, *library, guard, false).ok) std::abort();
     auto again = std::make_unique<mosarin::TPictureLibrary>();
     const mosarin::LibraryReadReport second = mosarin::readLibraryFile(rewritten, *again);
     if (second.damaged() || !sameRecords(*library, *again)) std::abort();

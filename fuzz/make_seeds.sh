@@ -64,4 +64,17 @@ cjpeg -sample 1x1 -restart 1 /tmp/mosarin_seed.ppm > $j/restart_444.jpg
 cjpeg -arithmetic /tmp/mosarin_seed.ppm > $j/arithmetic.jpg
 cjpeg -grayscale -progressive /tmp/mosarin_seed.pgm > $j/grey_progressive.jpg
 cjpeg -optimize /tmp/mosarin_seed.pgm > $j/grey_optimized.jpg
+# Streams libjpeg decodes that a marker reader can fall out of step with:
+# FF 00 before every scan header (garbage between segments, skipped), and a
+# reserved code FF 05 with two bytes after it just before a restart marker
+# (discarded while libjpeg looks for the restart).
+python3 - "$j" <<'PY'
+import sys
+j = sys.argv[1]
+progressive = open(f'{j}/progressive.jpg', 'rb').read()
+open(f'{j}/fill_ff00_between_segments.jpg', 'wb').write(progressive.replace(b'\xff\xda', b'\xff\x00\xff\xda'))
+restart = open(f'{j}/restart_444.jpg', 'rb').read()
+at = restart.index(b'\xff\xd1')
+open(f'{j}/reserved_marker_in_scan.jpg', 'wb').write(restart[:at] + b'\xff\x05\x00\x02' + restart[at:])
+PY
 rm -f /tmp/mosarin_seed.ppm /tmp/mosarin_seed.pgm

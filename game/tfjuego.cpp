@@ -14,6 +14,7 @@
 #include "game/hint.h"
 #include "game/puzzle.h"
 #include "game/window_geometry.h"
+#include "picture/stale_temporary_files.h"
 #include "shell/wrap_button.h"
 #include "shell/app_info.h"
 #include "shell/canvas.h"
@@ -152,6 +153,8 @@ void Tfjuego::FormCreate() {
     // Each failed asset is reported on its own and left undrawn; the picture
     // list must still be read so the game stays playable.
     assets_ = loadGameAssets(programFolder_, platform_);
+    // Saves killed part way left their temporary files behind.
+    removeStaleTemporaryFiles(localPath(programFolder_ + QStringLiteral("files")));
     resetToStartScreen();
     state_.redrawPending = true;
 }
@@ -160,6 +163,12 @@ void Tfjuego::resetToStartScreen() {
     gp1->hide();
     const LibraryReadReport report = inicializarvar1(state_, localPath(programFolder_ + QStringLiteral("files/pictures.txt")));
     if (report.damaged()) platform_.showMessage(MessageKind::Warning, QString::fromStdString(report.describe()));
+    // The game only reads the library; the editor says what a failed read
+    // means for saving. Told once, not at every return from the editor.
+    if (!report.failure.empty() && !libraryFailureTold_) {
+        platform_.showMessage(MessageKind::Warning, QString::fromStdString(report.failure));
+    }
+    libraryFailureTold_ = !report.failure.empty();
 }
 
 void Tfjuego::Button1Click() {

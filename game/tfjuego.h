@@ -109,6 +109,7 @@ private:
     GameState state_;
     PlaySurface surface_;   // Image1 paints straight from its frameImage, which lives as long as the window
     GameAssets assets_;
+    bool libraryFailureTold_ = false;   // told once until the library can be read again
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
 };
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "picture/dated_file_name.h"
+#include "picture/library_guard.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
@@ -50,6 +51,7 @@ enum class ImportStatus {
     Imported,   // `appended` pictures (none for an empty file) now end the library file
     Missing,    // no file of that name
     Refused,    // nothing was appended; `message` says why
+    Changed,    // nothing was appended: the library is not what the guard knew and must be read again
 };
 
 struct ImportOutcome {
@@ -59,18 +61,19 @@ struct ImportOutcome {
     std::string message;     // when Refused: what and where, ending with "Nothing was imported."
 };
 
-// Appends the pictures of `exchangeFile` to `libraryFile`, all of them or none:
+// Appends the pictures of `exchangeFile` to `libraryFile`, all of them or none,
+// and only to the library `guard` knows (see rewriteLibraryFile):
 // the exchange file is checked as a whole first (checkExchangeText), the
 // library file must already exist, and the library is rewritten atomically
 // as its current bytes followed by the imported lines, each as its 282
 // characters and CR LF. Folders, pipes and devices are refused without
 // blocking. `sync` may be turned off for benchmarks.
 ImportOutcome importExchangeFile(const std::filesystem::path& libraryFile, const std::filesystem::path& exchangeFile,
-                                 bool sync = true);
+                                 LibraryFileGuard& guard, bool sync = true);
 
 // The same for exchange text already in memory (pictures converted from
 // another format, say); `sourceName` names where it came from in a refusal.
 ImportOutcome appendExchangeText(const std::filesystem::path& libraryFile, std::string_view text,
-                                 const std::string& sourceName, bool sync = true);
+                                 const std::string& sourceName, LibraryFileGuard& guard, bool sync = true);
 
 }  // namespace mosarin

@@ -3,7 +3,6 @@
 #include <cerrno>
 #include <cstring>
 
-#include "picture/atomic_file.h"
 #include "picture/exchange_file.h"
 #include "picture/library_file.h"
 #include "picture/text_lines.h"
@@ -72,21 +71,37 @@ int countLines(std::string_view text) {
     return count;
 }
 
+// A library this window could not read, or one changed since it read it.
+ImportOutcome refusedByGuard(const LibraryWriteResult& check) {
+    ImportOutcome outcome;
+    outcome.status = check.status == LibraryWriteStatus::Changed ? ImportStatus::Changed : ImportStatus::Refused;
+    outcome.message = check.error;  // it says already that nothing was written
+    return outcome;
+}
+
 }  // namespace
 
 ImportOutcome importExchangeFile(const std::filesystem::path& libraryFile, const std::filesystem::path& exchangeFile,
-                                 bool sync) {
+                                 LibraryFileGuard& guard, bool sync) {
     const FileReadResult exchange = readRegularFile(exchangeFile, kMaxExchangeBytes);
     if (isMissing(exchange)) return ImportOutcome{};
     if (exchange.status != FileReadStatus::Ok) return refused(readFailure("The file", exchangeFile, exchange));
 
-    return appendExchangeText(libraryFile, exchange.bytes, quoted(exchangeFile), sync);
+    return appendExchangeText(libraryFile, exchange.bytes, quoted(exchangeFile), guard, sync);
 }
 
 ImportOutcome appendExchangeText(const std::filesystem::path& libraryFile, std::string_view text,
-                                 const std::string& sourceName, bool sync) {
+                                 const std::string& sourceName, LibraryFileGuard& guard, bool sync) {
+    if (guard.unreadable()) return refusedByGuard(checkLibraryUnchanged(libraryFile, guard).result);
     const FileReadResult library = readRegularFile(libraryFile, kMaxTextFileBytes);
-    if (library.status != FileReadStatus::Ok) return refused(readFailure("The picture library", libraryFile, library));
+    if (library.status != FileReadStatus::Ok) {
+        if (!foundNoFile(library)) guard.noteUnreadable(libraryReadFailure(libraryFile, library));
+        return refused(readFailure("The picture library", libraryFile, library));
+    }
+    if (guard.knowledge != LibraryFileGuard::Knowledge::Read ||
+        guard.fingerprint != FileFingerprint{library.bytes.size(), library.modifiedNs, hashBytes(library.bytes)}) {
+        return refusedByGuard({false, LibraryWriteStatus::Changed, libraryChangedMessage(libraryFile)});
+    }
 
     const int picturesBefore = countLines(library.bytes);
     const ExchangeCheck check = checkExchangeText(text, picturesBefore);
@@ -104,8 +119,9 @@ ImportOutcome appendExchangeText(const std::filesystem::path& libraryFile, std::
     bytes.reserve(library.bytes.size() + 2 + check.lines.size() * kLineBytes);
     appendLibraryLines(bytes, library.bytes);
     for (std::string_view line : check.lines) bytes.append(line).append("\r\n");
-    std::string error;
-    if (!writeFileAtomically(libraryFile, bytes, sync, error)) return refused(error);
+    const LibraryWriteResult written = rewriteLibraryFile(libraryFile, bytes, outcome.libraryCount, guard, sync);
+    if (written.status == LibraryWriteStatus::Failed) return refused(written.error);
+    if (!written.ok) return refusedByGuard(written);
     return outcome;
 }
 

@@ -142,9 +142,14 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
     LibraryReadReport report;
     report.file = file;
     report.readOnly = readOnly;
-    const std::optional<std::string> content = readWholeFile(file);
-    if (!content) return report;
+    const FileReadResult read = readRegularFile(file, kMaxTextFileBytes);
+    if (read.status != FileReadStatus::Ok) {
+        if (!foundNoFile(read)) report.failure = libraryReadFailure(file, read);
+        return report;
+    }
+    const std::string* content = &read.bytes;
     report.opened = true;
+    report.fingerprint = {read.bytes.size(), read.modifiedNs, hashBytes(read.bytes)};
 
     // Blank lines and a Ctrl-Z after the last picture are an editor's habit,
     // not pictures: they are neither read nor reported.
@@ -165,6 +170,7 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
         if (line.size() > kPictureLineLength) report.cutLines.push_back(lineNumber);
     }
     library.count = count;
+    report.pictures = lineNumber;
     if (count > 0) report.lastColors = library.slots[count].colors;
 
     if (report.damaged() && !readOnly) {
@@ -175,16 +181,24 @@ LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLib
     return report;
 }
 
+void rememberRead(LibraryFileGuard& guard, const LibraryReadReport& report) {
+    if (report.opened) {
+        guard.noteRead(report.fingerprint, report.pictures);
+    } else if (report.failure.empty()) {
+        guard.noteAbsent();
+    } else {
+        guard.noteUnreadable(report.failure);
+    }
+}
+
 LibraryWriteResult writeLibraryFile(const std::filesystem::path& file, const TPictureLibrary& library,
-                                    bool sync) {
+                                    LibraryFileGuard& guard, bool sync) {
     const int count = std::clamp(library.count, 0, kMaxPictures);
     std::string bytes;
     bytes.reserve(static_cast<std::size_t>(count) * (kPictureLineLength + 2));
     for (int slot = 1; slot <= count; ++slot) appendPictureLine(bytes, library.slots[slot]);
 
-    LibraryWriteResult result;
-    result.ok = writeFileAtomically(file, bytes, sync, result.error);
-    return result;
+    return rewriteLibraryFile(file, bytes, count, guard, sync);
 }
 
 }  // namespace mosarin

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "picture/library_guard.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
@@ -27,6 +28,9 @@ struct LibraryReadReport {
     std::filesystem::path backupPath;      // where the original was copied, when it had to be
     std::string backupError;               // why no copy could be kept, when backupPath is empty
     bool readOnly = false;                 // read for checking only: no copy was asked for
+    std::string failure;                   // why a file that is there could not be read (path, reason)
+    FileFingerprint fingerprint;           // of the bytes read, when opened
+    int pictures = 0;                      // picture lines read, when opened
 
     bool damaged() const { return !repairedLines.empty() || !cutLines.empty() || droppedLines > 0; }
     // A message for the user naming what was repaired, cut or dropped and
@@ -35,26 +39,27 @@ struct LibraryReadReport {
 };
 
 // Reads the whole file into slots 1..count of the library. A missing or
-// unreadable file leaves the library as it was. CR LF, LF and a lone CR end
+// unreadable file leaves the library as it was; for one that is there but
+// cannot be read (no permission, a folder, too large, an I/O error) `failure`
+// says why. CR LF, LF and a lone CR end
 // lines; blank lines and a Ctrl-Z at the end of the file are not pictures.
 // Damaged lines are repaired and the characters of a line past the 282nd
 // ignored; when any line could not be kept as it was, the original file is
 // first copied beside it (see backupPath) so that a later rewrite loses nothing.
-// Throws std::runtime_error when reading fails after the file was opened.
 // With `readOnly`, nothing is written beside the file: for a check that
 // only reports and never rewrites the library.
 LibraryReadReport readLibraryFile(const std::filesystem::path& file, TPictureLibrary& library,
                                   bool readOnly = false);
 
-struct LibraryWriteResult {
-    bool ok = false;
-    std::string error;  // the path and the system's reason when !ok
-};
+// What `report`'s read tells the guard: the file's fingerprint, that there
+// was none, or that it could not be read.
+void rememberRead(LibraryFileGuard& guard, const LibraryReadReport& report);
 
-// Rewrites the whole file from slots 1..count: a temporary file in the same
-// folder is written, flushed, synced and renamed over the old one, so a failure
-// leaves the old file whole. `sync` may be turned off for benchmarks.
+// Rewrites the whole file from slots 1..count through rewriteLibraryFile: only
+// when the file is still what `guard` knew; a temporary file in the same
+// folder is written, flushed, synced and renamed over the old one, so a
+// failure leaves the old file whole. `sync` may be turned off for benchmarks.
 LibraryWriteResult writeLibraryFile(const std::filesystem::path& file, const TPictureLibrary& library,
-                                    bool sync = true);
+                                    LibraryFileGuard& guard, bool sync = true);
 
 }  // namespace mosarin

@@ -53,6 +53,7 @@ FileReadResult readOpened(int fd, std::size_t maxBytes, Oversize oversize) {
     // too large).
     const std::size_t limit = keepPrefix ? maxBytes : maxBytes + 1;
     FileReadResult result;
+    result.modifiedNs = std::int64_t(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
     result.bytes.resize(std::min(expected + 1, limit));
     std::size_t used = 0;
     for (;;) {

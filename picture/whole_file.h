@@ -2,6 +2,7 @@
 // Reading a whole file into memory in one go, without Qt.
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -18,6 +19,7 @@ struct FileReadResult {
     FileReadStatus status = FileReadStatus::CannotOpen;
     int systemError = 0;   // errno for CannotOpen and ReadFailed; EISDIR for a folder
     std::string bytes;     // the content when Ok
+    std::int64_t modifiedNs = 0;  // the file's modification time when opened, in ns since the epoch
 };
 
 // Reads a regular file of at most `maxBytes`. The open never blocks (a pipe

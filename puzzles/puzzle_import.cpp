@@ -115,7 +115,7 @@ int PuzzleFileImport::imported() const {
 int PuzzleFileImport::refused() const { return static_cast<int>(puzzles.size()) - imported(); }
 
 PuzzleFileImport importPuzzleFile(const std::filesystem::path& libraryFile, const std::filesystem::path& file,
-                                  double budgetSeconds, bool sync) {
+                                  LibraryFileGuard& guard, double budgetSeconds, bool sync) {
     PuzzleFileImport outcome;
     const FileReadResult source = readRegularFile(file, kMaxPuzzleFileBytes);
     if (source.status != FileReadStatus::Ok) {
@@ -155,9 +155,10 @@ PuzzleFileImport importPuzzleFile(const std::filesystem::path& libraryFile, cons
     }
     if (lines.empty()) return outcome;
 
-    const ImportOutcome appended = appendExchangeText(libraryFile, lines, "\"" + file.string() + "\"", sync);
+    const ImportOutcome appended = appendExchangeText(libraryFile, lines, "\"" + file.string() + "\"", guard, sync);
     if (appended.status != ImportStatus::Imported) {
         outcome.error = appended.message;
+        outcome.libraryChanged = appended.status == ImportStatus::Changed;
         for (PuzzleImportLine& line : outcome.puzzles) {
             if (line.picture > 0) {
                 line.picture = 0;

@@ -45,15 +45,18 @@ struct PuzzleImportLine {
 struct PuzzleFileImport {
     bool read = false;      // false: the file could not be read at all (see error)
     std::string error;      // a file or library problem: nothing was appended
+    bool libraryChanged = false;  // another program changed the library since the guard's read: read it again
     std::vector<PuzzleImportLine> puzzles;
     int imported() const;
     int refused() const;
 };
 
 // Imports every puzzle of `file` at the end of `libraryFile` (which must
-// exist). Pictures beyond the library's 1000 are refused. The notes of the
-// imported pictures go to the side file (picture_notes.h).
+// exist), only into the library `guard` knows (see rewriteLibraryFile).
+// Pictures beyond the library's 1000 are refused. The notes of the imported
+// pictures go to the side file (picture_notes.h).
 PuzzleFileImport importPuzzleFile(const std::filesystem::path& libraryFile, const std::filesystem::path& file,
-                                  double budgetSeconds = kDefaultImportBudgetSeconds, bool sync = true);
+                                  LibraryFileGuard& guard, double budgetSeconds = kDefaultImportBudgetSeconds,
+                                  bool sync = true);
 
 }  // namespace mosarin

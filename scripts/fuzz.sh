@@ -12,7 +12,7 @@
 # output is in build-fuzz/fuzz/TARGET.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-targets=(library_reader exchange_import saved_game number_field jpeg_image bmp_image resize_image)
+targets=(library_reader exchange_import saved_game number_field jpeg_image jpeg_scan_survey bmp_image resize_image)
 what=${1:?usage: fuzz.sh TARGET|all SECONDS}
 seconds=${2:?usage: fuzz.sh TARGET|all SECONDS}
 if [ "$what" = all ]; then selected=("${targets[@]}"); else selected=("$what"); fi

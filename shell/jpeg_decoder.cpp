@@ -96,6 +96,32 @@ void copyGreyRow(const JSAMPLE* from, const JSAMPLE* levels, uchar* to, int widt
     }
 }
 
+// Ink to light: one channel of a CMYK pixel as red, green or blue. Adobe's
+// writers (Photoshop, most print workflows) store CMYK inverted, 255 meaning
+// no ink, and mark the file with their APP14 segment; other files store ink.
+inline uchar lightOf(int colour, int black, bool inverted) {
+    if (!inverted) {
+        colour = 255 - colour;
+        black = 255 - black;
+    }
+    return uchar((colour * black + 127) / 255);
+}
+
+// A CMYK row (what libjpeg gives for CMYK and YCCK streams) as RGB.
+void copyCmykRow(const JSAMPLE* from, uchar* to, int width, QImage::Format format, bool inverted) {
+    for (int x = 0; x < width; ++x, from += 4) {
+        const uchar red = lightOf(from[0], from[3], inverted), green = lightOf(from[1], from[3], inverted),
+                    blue = lightOf(from[2], from[3], inverted);
+        if (format == QImage::Format_BGR888) {
+            to[3 * x] = blue;
+            to[3 * x + 1] = green;
+            to[3 * x + 2] = red;
+        } else {
+            reinterpret_cast<QRgb*>(to)[x] = qRgb(red, green, blue);
+        }
+    }
+}
+
 // Greyscale streams are quantised by the library to at most kJpegGreyLevels
 // levels; colour streams come out as three bytes a pixel in the order the
 // target image keeps them, so that BGR888 rows are written in place.
@@ -112,6 +138,9 @@ void chooseOutput(j_decompress_ptr info, QImage::Format format) {
     if (info->num_components == 1) {
         info->quantize_colors = TRUE;
         info->desired_number_of_colors = kJpegGreyLevels;
+    } else if (info->jpeg_color_space == JCS_CMYK || info->jpeg_color_space == JCS_YCCK) {
+        // libjpeg turns neither into RGB itself; it gives CMYK, converted below.
+        info->out_color_space = JCS_CMYK;
     } else {
         info->out_color_space = format == QImage::Format_BGR888 ? JCS_EXT_BGR : kRgb32Space;
     }
@@ -149,9 +178,10 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
         decoder->outcome = Outcome::OutOfMemory;
         return;
     }
-    // Colour rows are decoded straight into the image; grey levels come out
-    // as the quantiser's indices and are looked up row by row.
-    const bool inPlace = !info->quantize_colors;
+    // RGB rows are decoded straight into the image; grey levels come out as
+    // the quantiser's indices and CMYK as four bytes a pixel, both converted
+    // row by row.
+    const bool inPlace = !info->quantize_colors && info->out_color_space != JCS_CMYK;
     JSAMPARRAY row = inPlace ? nullptr
                              : (*info->mem->alloc_sarray)(reinterpret_cast<j_common_ptr>(info), JPOOL_IMAGE,
                                                           info->output_width * info->output_components, 1);
@@ -159,7 +189,11 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
         uchar* line = image->scanLine(int(info->output_scanline));
         JSAMPROW target[1] = {inPlace ? line : row[0]};
         if (jpeg_read_scanlines(info, target, 1) != 1) break;
-        if (!inPlace) copyGreyRow(row[0], info->colormap[0], line, image->width(), format);
+        if (info->quantize_colors) {
+            copyGreyRow(row[0], info->colormap[0], line, image->width(), format);
+        } else if (info->out_color_space == JCS_CMYK) {
+            copyCmykRow(row[0], line, image->width(), format, info->saw_Adobe_marker);
+        }
     }
     jpeg_finish_decompress(info);
 }

@@ -57,8 +57,15 @@ void JpegScanSurvey::byte(std::uint8_t value) {
     case State::MarkerCode:
     case State::EntropyMarker:
         if (value == 0xFF) break;   // fill bytes before a marker
-        if (state_ == State::EntropyMarker && (value == 0x00 || standsAlone(value))) {
-            state_ = State::EntropyData;   // a stuffed 0xFF or a restart inside the scan
+        if (state_ == State::MarkerCode && value == 0x00) {
+            state_ = State::Marker;   // FF 00 between segments: libjpeg skips it as garbage
+            break;
+        }
+        if (state_ == State::EntropyMarker && (value < 0xC0 || standsAlone(value))) {
+            // A stuffed 0xFF, a restart, or a reserved code that libjpeg
+            // discards while it looks for the next restart: still the same
+            // scan's data, never a segment with a length.
+            state_ = State::EntropyData;
             break;
         }
         markerFound(value);

@@ -49,7 +49,7 @@ TEST(ImportExchangeFile, AppendsEveryPictureOfTheFileAsCrLfLinesAfterTheLibrary)
         SCOPED_TRACE(name);
         writeBytes(folder / "pictures.txt", before);
         writeBytes(folder / "in.gpe", exchange);
-        const ImportOutcome outcome = importExchangeFile(folder / "pictures.txt", folder / "in.gpe", false);
+        const ImportOutcome outcome = importExchangeFile(folder / "pictures.txt", folder / "in.gpe", asItIs(folder / "pictures.txt"), false);
         EXPECT_EQ(outcome.status, ImportStatus::Imported) << outcome.message;
         EXPECT_EQ(outcome.appended, appended);
         EXPECT_EQ(outcome.libraryCount, count);
@@ -88,20 +88,20 @@ TEST(ImportExchangeFile, RefusesAWholeFileForAnyBadLineOrWhatIsNoFileAndChangesN
         if (!fs::exists(folder / name)) writeBytes(folder / name, bytes);
         ImportOutcome outcome;
         EXPECT_TRUE(returnsPromptly(folder / "pipe.gpe",
-                                    [&] { outcome = importExchangeFile(folder / "pictures.txt", folder / std::get<0>(refused)); }));
+                                    [&] { outcome = importExchangeFile(folder / "pictures.txt", folder / std::get<0>(refused), asItIs(folder / "pictures.txt")); }));
         EXPECT_EQ(outcome.status, ImportStatus::Refused);
         EXPECT_EQ(outcome.message, "The file " + quoted(name) + problem + " Nothing was imported.");
         EXPECT_EQ(readBytes(folder / "pictures.txt"), library);
     }
     // No exchange file is no refusal; no library, or one that cannot be rewritten, is.
-    EXPECT_EQ(importExchangeFile(folder / "pictures.txt", folder / "absent.gpe").status, ImportStatus::Missing);
-    EXPECT_EQ(importExchangeFile(folder / "absent.txt", folder / "short.gpe").message,
+    EXPECT_EQ(importExchangeFile(folder / "pictures.txt", folder / "absent.gpe", asItIs(folder / "pictures.txt")).status, ImportStatus::Missing);
+    EXPECT_EQ(importExchangeFile(folder / "absent.txt", folder / "short.gpe", asItIs(folder / "absent.txt")).message,
               "The picture library " + quoted("absent.txt") +
                   " cannot be opened: No such file or directory. Nothing was imported.");
     EXPECT_FALSE(fs::exists(folder / "absent.txt"));
     writeBytes(folder / "in.gpe", one);
     fs::create_directory(folder / ("pictures.txt.tmp-" + std::to_string(::getpid())));
-    EXPECT_EQ(importExchangeFile(folder / "pictures.txt", folder / "in.gpe").message,
+    EXPECT_EQ(importExchangeFile(folder / "pictures.txt", folder / "in.gpe", asItIs(folder / "pictures.txt")).message,
               "Cannot write file " + quoted("pictures.txt") + ". Is a directory. Nothing was imported.");
     EXPECT_EQ(readBytes(folder / "pictures.txt"), library);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <tuple>
 
+#include "picture/library_guard.h"
 #include "picture/picture_record.h"
 
 namespace mosarin::testing {
@@ -64,6 +65,14 @@ inline TPictureLibrary libraryOfFive() {
 
 // A record's fields, to compare records and print the difference.
 inline auto fields(const TPictureRecord& r) { return std::tie(r.packedRows, r.width, r.height, r.colors); }
+
+// The guard of a writer that has just looked at `file`, for the write that
+// follows at once (one at a time: the same guard is handed out again).
+inline LibraryFileGuard& asItIs(const std::filesystem::path& file) {
+    static LibraryFileGuard guard;
+    guard = guardOfFileAsItIs(file);
+    return guard;
+}
 
 inline std::filesystem::path withSuffix(std::filesystem::path file, const std::string& suffix) {
     return file += suffix;

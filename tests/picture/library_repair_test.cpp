@@ -49,7 +49,7 @@ TEST(ReadDamagedLibrary, RepairsTheLineReportsItAndWritesItBackValid) {
             EXPECT_EQ(fields(library.slots[1]), fields(numberedRecord(1)));
             EXPECT_EQ(fields(library.slots[2]), fields(expected));
             EXPECT_EQ(fields(library.slots[3]), fields(last ? TPictureRecord{} : numberedRecord(3)));
-            ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
+            ASSERT_TRUE(writeLibraryFile(file, library, asItIs(file), false).ok);
             TPictureLibrary again;
             EXPECT_FALSE(readLibraryFile(file, again).damaged());
         }
@@ -73,7 +73,7 @@ TEST(ReadDamagedLibrary, KeepsTheOriginalUnderAFreeNameOnceAndSaysWhere) {
     EXPECT_EQ(readBytes(withSuffix(file, ".original")), "an older damaged file");
     // Rewriting the repaired library leaves the copy alone; the same damage
     // read again reuses it.
-    ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
+    ASSERT_TRUE(writeLibraryFile(file, library, asItIs(file), false).ok);
     EXPECT_EQ(readBytes(report.backupPath), original);
     writeBytes(file, original);
     EXPECT_EQ(readLibraryFile(file, library).backupPath, report.backupPath);
@@ -118,7 +118,7 @@ TEST(ReadDamagedLibrary, CutsOverlongLinesAndDropsLinesPastTheThousandthKeepingT
         const std::string kept = "\" " + said + ". The original file was kept as \"" + original.string() + "\".";
         EXPECT_EQ(report.describe(), said.empty() ? "" : "The picture library \"" + file.string() + kept);
         // A rewrite of the library leaves the whole original beside it.
-        ASSERT_TRUE(writeLibraryFile(file, library, false).ok);
+        ASSERT_TRUE(writeLibraryFile(file, library, asItIs(file), false).ok);
         EXPECT_EQ(std::filesystem::exists(original) ? readBytes(original) : "", said.empty() ? "" : bytes);
     }
 }

@@ -65,13 +65,13 @@ TEST(LibraryRewriteFaults, AFailureAtAnyStepKeepsTheOldLibraryAndSaysWhy) {
         LibraryWriteResult result;
         {
             FaultScope fault(step, error);
-            result = writeLibraryFile(file, libraryOfFive(), /*sync=*/true);
+            result = writeLibraryFile(file, libraryOfFive(), asItIs(file), /*sync=*/true);
         }
         EXPECT_FALSE(result.ok);
         EXPECT_EQ(result.error, expectedError(file, error));
         EXPECT_EQ(filesIn(folder.path()), (std::map<std::string, std::string>{{"pictures.txt", joinLines(1, 4)}}));
         // The same save goes through once the fault is gone.
-        ASSERT_TRUE(writeLibraryFile(file, libraryOfFive()).ok);
+        ASSERT_TRUE(writeLibraryFile(file, libraryOfFive(), asItIs(file)).ok);
         EXPECT_EQ(readBytes(file), joinLines(101, 105));
     }
 }
@@ -88,7 +88,7 @@ TEST(LibraryRewriteFaults, AReadOnlyFolderRefusesTheSaveAndKeepsTheOldLibrary) {
     LibraryWriteResult result;
     {
         FaultScope fault(AtomicWriteStep::CreateTemporary, permissionsBind ? 0 : EACCES);
-        result = writeLibraryFile(files / "pictures.txt", libraryOfFive());
+        result = writeLibraryFile(files / "pictures.txt", libraryOfFive(), asItIs(files / "pictures.txt"));
     }
     ::chmod(files.c_str(), 0755);
     EXPECT_FALSE(result.ok);

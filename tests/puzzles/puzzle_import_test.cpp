@@ -80,7 +80,8 @@ TEST(ImportPuzzleFile, AppendsTheTakenPuzzlesAfterTheLibraryBytesAndKeepsTheirNo
     writeBytes(folder / "pictures.txt", before);
     writeBytes(folder / "p.nonpack", kGoalPuzzle + "====\n" + kTwoSolutions + "====\n" + kGoalPuzzle);
 
-    const PuzzleFileImport result = importPuzzleFile(folder / "pictures.txt", folder / "p.nonpack", 5, false);
+    LibraryFileGuard guard = guardOfFileAsItIs(folder / "pictures.txt");
+    const PuzzleFileImport result = importPuzzleFile(folder / "pictures.txt", folder / "p.nonpack", guard, 5, false);
     ASSERT_TRUE(result.read) << result.error;
     ASSERT_EQ(result.puzzles.size(), 3u);
     EXPECT_EQ(result.puzzles[0].picture, 2);
@@ -127,7 +128,8 @@ TEST(ImportPuzzleFile, StopsAtTheThousandthPictureAndRefusesTheRest) {
     writeBytes(folder / "pictures.txt", library);
     writeBytes(folder / "p.nonpack", kGoalPuzzle + "====\n" + kGoalPuzzle);
 
-    const PuzzleFileImport result = importPuzzleFile(folder / "pictures.txt", folder / "p.nonpack", 5, false);
+    LibraryFileGuard guard = guardOfFileAsItIs(folder / "pictures.txt");
+    const PuzzleFileImport result = importPuzzleFile(folder / "pictures.txt", folder / "p.nonpack", guard, 5, false);
     ASSERT_EQ(result.puzzles.size(), 2u);
     EXPECT_EQ(result.puzzles[0].picture, 1000);
     EXPECT_EQ(result.puzzles[1].refusal, "the library is full (1000 pictures)");

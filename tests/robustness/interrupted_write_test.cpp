@@ -65,8 +65,9 @@ TEST(InterruptedLibrarySave, TheFileIsAlwaysTheOldOrTheNewLibrary) {
     // matches neither.
     const auto oldLibrary = numberedLibrary(0, 400), newLibrary = numberedLibrary(500, 350);
     const std::string oldBytes = joinLines(1, 400), newBytes = joinLines(501, 850);
+    LibraryFileGuard guard;  // the file is not there yet
     for (const auto& [library, bytes] : {std::pair{oldLibrary.get(), &oldBytes}, {newLibrary.get(), &newBytes}}) {
-        ASSERT_TRUE(writeLibraryFile(file, *library, kSync).ok);
+        ASSERT_TRUE(writeLibraryFile(file, *library, guard, kSync).ok);
         ASSERT_EQ(readBytes(file), *bytes);
     }
     // Kills land anywhere from before the save starts to a little after it ends.

@@ -76,5 +76,40 @@ TEST(JpegScanSurvey, CountsTheScansAndTheBlocksTheyVisit) {
     EXPECT_EQ(text.frameBlocks(), 0);
 }
 
+// The scans libjpeg itself reads from the stream (warnings ignored).
+int libjpegScans(const QByteArray& jpeg) {
+    jpeg_decompress_struct info{};
+    jpeg_error_mgr errors{};
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, reinterpret_cast<const unsigned char*>(jpeg.constData()), static_cast<unsigned long>(jpeg.size()));
+    jpeg_read_header(&info, TRUE);   // up to the first scan's header
+    info.buffered_image = TRUE;
+    jpeg_start_decompress(&info);
+    int scans = 1;
+    for (int status = jpeg_consume_input(&info); status != JPEG_REACHED_EOI && status != JPEG_SUSPENDED;
+         status = jpeg_consume_input(&info)) {
+        if (status == JPEG_REACHED_SOS) ++scans;
+    }
+    jpeg_abort_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return scans;
+}
+
+TEST(JpegScanSurvey, FollowsTheStreamAsLibjpegDoes) {
+    const QByteArray progressive = encodeJpeg(twoHalves(45, 21, qRgb(200, 30, 30), qRgb(20, 40, 220)), {.progressive = true});
+    QByteArray filled = progressive;
+    // FF 00 between two segments is garbage to libjpeg, skipped with a warning.
+    filled.replace(QByteArray("\xFF\xDA", 2), QByteArray("\xFF\x00\xFF\xDA", 4));
+    ASSERT_GT(filled.size(), progressive.size());
+    for (const QByteArray& jpeg : {progressive, filled}) {
+        const int scans = libjpegScans(jpeg);
+        ASSERT_GT(scans, 5);
+        for (std::size_t piece : {std::size_t(1), std::size_t(jpeg.size())}) {
+            EXPECT_EQ(survey(jpeg, piece).scans(), scans) << (jpeg == filled ? "filled" : "plain") << " in pieces of " << piece;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace mosarin::testing
