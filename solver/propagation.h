@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solver/grid.h"
+#include "solver/line_cache.h"
 
 namespace mosarin::solver {
 
@@ -28,6 +29,15 @@ public:
     explicit Propagator(const Clues& clues);
 
     const Clues& clues() const { return clues_; }
+
+    // With a budget, a propagation looks at it every few line solves and
+    // stops (returning false, with interrupted() true) once it has run out,
+    // so that a cancel reaches even a long propagation within well under a
+    // millisecond. A false return means a contradiction only when
+    // interrupted() is false. The budget must outlive its use here.
+    void setBudget(const Budget* budget) { budget_ = budget; }
+    bool interrupted() const { return interrupted_; }
+    const LineCache& cache() const { return cache_; }
 
     // Solves every line, then every line whose cells changed, until nothing
     // changes. False on a contradiction (the grid is then partly updated).
@@ -50,9 +60,14 @@ private:
     bool run(Grid& grid);
     bool solveRow(Grid& grid, int row);
     bool solveColumn(Grid& grid, int column);
+    // Solves line_ (the cells of line `lineId`) through the cache.
+    bool solveLine(int lineId, const Clue& clue);
 
     const Clues& clues_;
     LineSolver lineSolver_;
+    LineCache cache_;
+    const Budget* budget_ = nullptr;
+    bool interrupted_ = false;
     std::vector<Cell> line_;
     std::vector<std::uint8_t> rowDirty_, columnDirty_;
     Line contradicted_;
@@ -60,9 +75,25 @@ private:
 
 enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 
+// What the last round of a stuck probe saw: the cell and value whose trial
+// decided the most other cells, the best one to branch on (that value first).
+struct ProbeChoice {
+    int column = -1, row = -1;   // -1 when no cell was tried both ways
+    Cell first = Cell::Filled;
+};
+
+// Which unknown cells a probe tries: all, or only those with at least two
+// decided neighbours (far cheaper, and where contradictions mostly are).
+enum class ProbeScope { EveryCell, BesideKnownCells };
+
 // Tries each unknown cell both ways with propagation: when one way leads to
-// a contradiction the cell takes the other value. Repeats until the grid is solved or no probe decides
-// anything more. The grid must already be propagated.
-ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget);
+// a contradiction the cell takes the other value, and a cell that both ways
+// decide alike takes that value. Repeats until the grid is solved or a round
+// decides nothing more. Within a round, a trial whose value an earlier fitting
+// trial already implied is skipped: it is contained in that trial, so it
+// cannot fail. The grid must already be propagated. With `choice`, a Stuck
+// outcome also names the cell to branch on.
+ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, ProbeChoice* choice = nullptr,
+                   ProbeScope scope = ProbeScope::EveryCell);
 
 }  // namespace mosarin::solver
