@@ -241,10 +241,12 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     progress = true;
                     continue;
                 }
-                const int score = std::max(decidedBy[0], decidedBy[1]);
+                // Both branches of a well-chosen cell decide much: the product
+                // favours a cell that shrinks the picture whichever way it goes.
+                const int score = (decidedBy[0] + 1) * (decidedBy[1] + 1);
                 if (choice && score > bestScore) {
                     bestScore = score;
-                    *choice = {column, row, decidedBy[0] >= decidedBy[1] ? Cell::Filled : Cell::Empty};
+                    *choice = {column, row};
                 }
             }
         }

@@ -75,11 +75,10 @@ private:
 
 enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 
-// What the last round of a stuck probe saw: the cell and value whose trial
-// decided the most other cells, the best one to branch on (that value first).
+// What the last round of a stuck probe saw: the cell whose two trials both
+// decided most, the best one to branch on.
 struct ProbeChoice {
     int column = -1, row = -1;   // -1 when no cell was tried both ways
-    Cell first = Cell::Filled;
 };
 
 // Which unknown cells a probe tries: all, or only those with at least two

@@ -36,11 +36,10 @@ public:
                 recordSolution(grid);
                 return true;
             }
-            choice = {column, row, Cell::Filled};
+            choice = {column, row};
         }
         const int column = choice.column, row = choice.row;
-        const Cell second = choice.first == Cell::Filled ? Cell::Empty : Cell::Filled;
-        for (Cell value : {choice.first, second}) {
+        for (Cell value : {Cell::Filled, Cell::Empty}) {
             Grid trial = grid;
             trial.at(column, row) = value;
             if (!propagator_.propagateCell(trial, column, row)) {
