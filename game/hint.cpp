@@ -155,7 +155,9 @@ Hint lineDeduction(const Grid& grid, const Clues& clues) {
 // names the same cell as trying everything would (on a checkerboard it
 // saves all but a few of the trials).
 Hint probeDeduction(const Grid& grid, const Clues& clues) {
-    solver::Propagator propagator(clues);
+    // A few thousand cache slots: one hint meets few line states twice, and
+    // clearing a large table would cost more than it saves.
+    solver::Propagator propagator(clues, 4096);
     std::vector<std::uint8_t> implied(grid.cells.size());   // bit 1: filled, bit 2: empty
     auto bitOf = [](Cell value) { return value == Cell::Filled ? std::uint8_t{1} : std::uint8_t{2}; };
     Grid trial = grid;

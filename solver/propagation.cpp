@@ -33,9 +33,9 @@ constexpr int kSolvesBetweenBudgetLooks = 16;
 
 }  // namespace
 
-Propagator::Propagator(const Clues& clues)
+Propagator::Propagator(const Clues& clues, int cacheEntries)
     : clues_(clues),
-      cache_(cacheEntriesFor(clues)),
+      cache_(cacheEntries > 0 ? cacheEntries : cacheEntriesFor(clues)),
       rowDirty_(clues.rows.size(), 0),
       columnDirty_(clues.columns.size(), 0) {}
 

@@ -26,7 +26,9 @@ struct Budget {
 // calls; one per thread. The clues must outlive it.
 class Propagator {
 public:
-    explicit Propagator(const Clues& clues);
+    // `cacheEntries` sizes the line cache; 0 picks a size for a long search
+    // on these clues, a short job (a hint) does better with a small one.
+    explicit Propagator(const Clues& clues, int cacheEntries = 0);
 
     const Clues& clues() const { return clues_; }
 
