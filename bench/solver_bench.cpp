@@ -69,5 +69,37 @@ void BM_Random40x30HalfFilled(benchmark::State& state) {
 }
 BENCHMARK(BM_Random40x30HalfFilled)->DenseRange(1, 5)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Pictures that line logic leaves wide open, one process-free solve each
+// with a 10-second budget: 0 diagonal bands of period 6 (the (row + column)
+// mod 6 < 3 picture), 1 the same at period 8, 2 a checkerboard with one cell
+// switched, 3 a sparse random picture (20 % filled).
+solver::Grid hardPicture(int which) {
+    solver::Grid picture(40, 30);
+    std::mt19937 random(7);
+    for (int row = 0; row < 30; ++row) {
+        for (int column = 0; column < 40; ++column) {
+            bool filled = false;
+            switch (which) {
+            case 0: filled = (row + column) % 6 < 3; break;
+            case 1: filled = (row + column) % 8 < 4; break;
+            case 2: filled = (row + column) % 2 == 1; break;
+            default: filled = random() % 100 < 20; break;
+            }
+            picture.at(column, row) = filled ? solver::Cell::Filled : solver::Cell::Empty;
+        }
+    }
+    if (which == 2) picture.at(17, 11) = picture.at(17, 11) == solver::Cell::Filled ? solver::Cell::Empty : solver::Cell::Filled;
+    return picture;
+}
+
+void BM_HardPicture40x30(benchmark::State& state) {
+    const solver::Clues clues = solver::cluesOfGrid(hardPicture(static_cast<int>(state.range(0))));
+    solver::SolveResult result;
+    for (auto _ : state) result = solver::solvePuzzle(clues, solver::Budget::forSeconds(10));
+    state.counters["verdict"] = static_cast<int>(result.verdict);   // 0 unique, 1 multiple, 2 none, 3 undecided
+    state.counters["nodes"] = static_cast<double>(result.nodes);
+}
+BENCHMARK(BM_HardPicture40x30)->DenseRange(0, 3)->Iterations(1)->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace mosarin

@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "picture/library_guard.h"
 #include "picture/picture_record.h"
 #include "picture/puzzle_text.h"
 

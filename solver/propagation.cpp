@@ -18,10 +18,40 @@ Budget Budget::forSeconds(double seconds, const std::atomic<bool>* cancel) {
     return budget;
 }
 
-Propagator::Propagator(const Clues& clues)
+namespace {
+
+// Enough slots for the line states of a long search on the largest
+// pictures, few enough that a small puzzle (or a hint) allocates little.
+int cacheEntriesFor(const Clues& clues) {
+    const int lines = clues.width() + clues.height();
+    return std::clamp(lines * 512, 1024, 1 << 16);
+}
+
+// How many line solves may pass between two looks at the budget: a solve
+// takes a few microseconds, so a cancel is seen well within a millisecond.
+constexpr int kSolvesBetweenBudgetLooks = 16;
+
+}  // namespace
+
+Propagator::Propagator(const Clues& clues, int cacheEntries)
     : clues_(clues),
+      cache_(cacheEntries > 0 ? cacheEntries : cacheEntriesFor(clues)),
       rowDirty_(clues.rows.size(), 0),
       columnDirty_(clues.columns.size(), 0) {}
+
+bool Propagator::solveLine(int lineId, const Clue& clue) {
+    if (!LineCache::fits(line_)) return lineSolver_.solve(clue, line_);
+    const LineCache::Packed known = LineCache::pack(line_);
+    LineCache::Packed solved;
+    bool consistent = false;
+    if (cache_.find(lineId, known, solved, consistent)) {
+        if (consistent) LineCache::unpack(solved, line_);
+        return consistent;
+    }
+    consistent = lineSolver_.solve(clue, line_);
+    cache_.store(lineId, known, consistent ? LineCache::pack(line_) : known, consistent);
+    return consistent;
+}
 
 bool Propagator::propagateAll(Grid& grid) {
     std::fill(rowDirty_.begin(), rowDirty_.end(), 1);
@@ -51,7 +81,7 @@ bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
 bool Propagator::solveRow(Grid& grid, int row) {
     const auto first = grid.cells.begin() + static_cast<long>(row) * grid.width;
     line_.assign(first, first + grid.width);
-    if (!lineSolver_.solve(clues_.rows[row], line_)) return false;
+    if (!solveLine(row, clues_.rows[row])) return false;
     for (int column = 0; column < grid.width; ++column) {
         if (line_[column] != grid.at(column, row)) {
             grid.at(column, row) = line_[column];
@@ -64,7 +94,7 @@ bool Propagator::solveRow(Grid& grid, int row) {
 bool Propagator::solveColumn(Grid& grid, int column) {
     line_.resize(grid.height);
     for (int row = 0; row < grid.height; ++row) line_[row] = grid.at(column, row);
-    if (!lineSolver_.solve(clues_.columns[column], line_)) return false;
+    if (!solveLine(grid.height + column, clues_.columns[column])) return false;
     for (int row = 0; row < grid.height; ++row) {
         if (line_[row] != grid.at(column, row)) {
             grid.at(column, row) = line_[row];
@@ -77,11 +107,20 @@ bool Propagator::solveColumn(Grid& grid, int column) {
 bool Propagator::run(Grid& grid) {
     // Rows and columns take turns, so each pass works on what the other
     // direction just found; a pass that finds no dirty line ends it.
+    interrupted_ = false;
+    int untilBudgetLook = kSolvesBetweenBudgetLooks;
+    auto outOfBudget = [&] {
+        if (!budget_ || --untilBudgetLook > 0) return false;
+        untilBudgetLook = kSolvesBetweenBudgetLooks;
+        interrupted_ = budget_->timeIsUp();
+        return interrupted_;
+    };
     bool any = true;
     while (any) {
         any = false;
         for (int row = 0; row < grid.height; ++row) {
             if (!rowDirty_[row]) continue;
+            if (outOfBudget()) return false;
             rowDirty_[row] = 0;
             any = true;
             if (!solveRow(grid, row)) {
@@ -91,6 +130,7 @@ bool Propagator::run(Grid& grid) {
         }
         for (int column = 0; column < grid.width; ++column) {
             if (!columnDirty_[column]) continue;
+            if (outOfBudget()) return false;
             columnDirty_[column] = 0;
             any = true;
             if (!solveColumn(grid, column)) {
@@ -102,27 +142,112 @@ bool Propagator::run(Grid& grid) {
     return true;
 }
 
-ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget) {
+namespace {
+
+// True when at least two of the cell's four neighbours are decided (the
+// border counts as decided): such cells sit at the edge of what is known,
+// where a trial most often runs into a contradiction.
+bool besideKnownCells(const Grid& grid, int column, int row) {
+    int known = 0;
+    known += column == 0 || grid.at(column - 1, row) != Cell::Unknown;
+    known += column + 1 == grid.width || grid.at(column + 1, row) != Cell::Unknown;
+    known += row == 0 || grid.at(column, row - 1) != Cell::Unknown;
+    known += row + 1 == grid.height || grid.at(column, row + 1) != Cell::Unknown;
+    return known >= 2;
+}
+
+}  // namespace
+
+ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, ProbeChoice* choice, ProbeScope scope) {
     // Trial grids reused for every probe: copying into them allocates nothing.
     Grid filled = grid, empty = grid;
-    bool progress = true;
-    while (progress) {
+    const size_t count = grid.cells.size();
+    // Per cell, the values (bit 1 filled, bit 2 empty) that a fitting trial
+    // of this round has already implied.
+    std::vector<std::uint8_t> implied(count);
+    auto bitOf = [](Cell value) { return value == Cell::Filled ? std::uint8_t{1} : std::uint8_t{2}; };
+    auto markImplied = [&](const Grid& trial) {
+        int decided = 0;
+        for (size_t i = 0; i < count; ++i) {
+            if (grid.cells[i] != Cell::Unknown || trial.cells[i] == Cell::Unknown) continue;
+            implied[i] |= bitOf(trial.cells[i]);
+            ++decided;
+        }
+        return decided;
+    };
+    // Sets one cell of the grid and follows it; the outcome when that fails.
+    auto learn = [&](int column, int row, Cell value) {
+        grid.at(column, row) = value;
+        if (propagator.propagateCell(grid, column, row)) return ProbeOutcome::Stuck;
+        return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
+    };
+
+    for (bool progress = true; progress;) {
+        if (grid.solved()) return ProbeOutcome::Solved;
         progress = false;
+        std::fill(implied.begin(), implied.end(), 0);
+        int bestScore = -1;
+        if (choice) *choice = {};
         for (int row = 0; row < grid.height; ++row) {
             for (int column = 0; column < grid.width; ++column) {
-                if (grid.at(column, row) != Cell::Unknown) continue;
-                if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
-                filled.cells = grid.cells;
-                filled.at(column, row) = Cell::Filled;
-                const bool filledFits = propagator.propagateCell(filled, column, row);
-                empty.cells = grid.cells;
-                empty.at(column, row) = Cell::Empty;
-                const bool emptyFits = propagator.propagateCell(empty, column, row);
-                if (!filledFits && !emptyFits) return ProbeOutcome::Contradiction;
-                if (filledFits && emptyFits) continue;
-                // The trial grid that fits is fully propagated already.
-                grid.cells = filledFits ? filled.cells : empty.cells;
-                progress = true;
+                const size_t index = static_cast<size_t>(row) * grid.width + column;
+                if (grid.cells[index] != Cell::Unknown) continue;
+                if (scope == ProbeScope::BesideKnownCells && !besideKnownCells(grid, column, row)) continue;
+                int decidedBy[2] = {-1, -1};   // cells each way decided; -1 when not tried
+                bool decided = false;
+                for (const Cell value : {Cell::Filled, Cell::Empty}) {
+                    if (implied[index] & bitOf(value)) continue;
+                    if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
+                    Grid& trial = value == Cell::Filled ? filled : empty;
+                    trial.cells = grid.cells;
+                    trial.at(column, row) = value;
+                    if (propagator.propagateCell(trial, column, row)) {
+                        decidedBy[value == Cell::Filled ? 0 : 1] = markImplied(trial);
+                        continue;
+                    }
+                    if (propagator.interrupted()) return ProbeOutcome::OutOfBudget;
+                    // This value breaks a line: the cell takes the other one.
+                    const Cell other = value == Cell::Filled ? Cell::Empty : Cell::Filled;
+                    if (value == Cell::Empty && decidedBy[0] >= 0) {
+                        grid.cells = filled.cells;   // the filled trial fits and is propagated already
+                    } else if (const ProbeOutcome outcome = learn(column, row, other); outcome != ProbeOutcome::Stuck) {
+                        return outcome;
+                    }
+                    decided = true;
+                    break;
+                }
+                if (decided) {
+                    progress = true;
+                    continue;
+                }
+                if (decidedBy[0] < 0 || decidedBy[1] < 0) continue;
+                // Both ways fit: what they decide alike holds either way.
+                bool common = false;
+                for (size_t i = 0; i < count; ++i) {
+                    if (grid.cells[i] == Cell::Unknown && filled.cells[i] != Cell::Unknown &&
+                        filled.cells[i] == empty.cells[i]) {
+                        common = true;
+                        break;
+                    }
+                }
+                if (common) {
+                    const Grid before = grid;
+                    for (size_t i = 0; i < count; ++i) {
+                        if (grid.cells[i] == Cell::Unknown && filled.cells[i] == empty.cells[i]) grid.cells[i] = filled.cells[i];
+                    }
+                    if (!propagator.propagateChanged(grid, before)) {
+                        return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
+                    }
+                    progress = true;
+                    continue;
+                }
+                // Both branches of a well-chosen cell decide much: the product
+                // favours a cell that shrinks the picture whichever way it goes.
+                const int score = (decidedBy[0] + 1) * (decidedBy[1] + 1);
+                if (choice && score > bestScore) {
+                    bestScore = score;
+                    *choice = {column, row};
+                }
             }
         }
     }

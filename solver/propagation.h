@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "solver/grid.h"
+#include "solver/line_cache.h"
 
 namespace mosarin::solver {
 
@@ -25,9 +26,20 @@ struct Budget {
 // calls; one per thread. The clues must outlive it.
 class Propagator {
 public:
-    explicit Propagator(const Clues& clues);
+    // `cacheEntries` sizes the line cache; 0 picks a size for a long search
+    // on these clues, a short job (a hint) does better with a small one.
+    explicit Propagator(const Clues& clues, int cacheEntries = 0);
 
     const Clues& clues() const { return clues_; }
+
+    // With a budget, a propagation looks at it every few line solves and
+    // stops (returning false, with interrupted() true) once it has run out,
+    // so that a cancel reaches even a long propagation within well under a
+    // millisecond. A false return means a contradiction only when
+    // interrupted() is false. The budget must outlive its use here.
+    void setBudget(const Budget* budget) { budget_ = budget; }
+    bool interrupted() const { return interrupted_; }
+    const LineCache& cache() const { return cache_; }
 
     // Solves every line, then every line whose cells changed, until nothing
     // changes. False on a contradiction (the grid is then partly updated).
@@ -50,9 +62,14 @@ private:
     bool run(Grid& grid);
     bool solveRow(Grid& grid, int row);
     bool solveColumn(Grid& grid, int column);
+    // Solves line_ (the cells of line `lineId`) through the cache.
+    bool solveLine(int lineId, const Clue& clue);
 
     const Clues& clues_;
     LineSolver lineSolver_;
+    LineCache cache_;
+    const Budget* budget_ = nullptr;
+    bool interrupted_ = false;
     std::vector<Cell> line_;
     std::vector<std::uint8_t> rowDirty_, columnDirty_;
     Line contradicted_;
@@ -60,9 +77,24 @@ private:
 
 enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 
+// What the last round of a stuck probe saw: the cell whose two trials both
+// decided most, the best one to branch on.
+struct ProbeChoice {
+    int column = -1, row = -1;   // -1 when no cell was tried both ways
+};
+
+// Which unknown cells a probe tries: all, or only those with at least two
+// decided neighbours (far cheaper, and where contradictions mostly are).
+enum class ProbeScope { EveryCell, BesideKnownCells };
+
 // Tries each unknown cell both ways with propagation: when one way leads to
-// a contradiction the cell takes the other value. Repeats until the grid is solved or no probe decides
-// anything more. The grid must already be propagated.
-ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget);
+// a contradiction the cell takes the other value, and a cell that both ways
+// decide alike takes that value. Repeats until the grid is solved or a round
+// decides nothing more. Within a round, a trial whose value an earlier fitting
+// trial already implied is skipped: it is contained in that trial, so it
+// cannot fail. The grid must already be propagated. With `choice`, a Stuck
+// outcome also names the cell to branch on.
+ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, ProbeChoice* choice = nullptr,
+                   ProbeScope scope = ProbeScope::EveryCell);
 
 }  // namespace mosarin::solver

@@ -6,28 +6,47 @@ namespace mosarin::solver {
 
 namespace {
 
-// Depth-first search over propagated grids, counting solutions up to two.
+// Depth-first search over probed grids, counting solutions up to two.
+// Every node is probed to a standstill before it branches: each trial that
+// breaks a line becomes a fact of that node, which keeps the tree small on
+// pictures that line logic alone leaves wide open.
 class Search {
 public:
     Search(Propagator& propagator, const Budget& budget, SolveResult& result)
         : propagator_(propagator), budget_(budget), result_(result) {}
 
-    // Returns false when the budget stopped the search.
-    bool explore(Grid& grid) {
+    // `grid` is propagated; with `probed`, also probed to a standstill, and
+    // `choice` is what that probe named. Returns false when the budget
+    // stopped the search.
+    bool explore(Grid& grid, bool probed, ProbeChoice choice) {
         if (found_ >= 2) return true;
         if (result_.nodes >= budget_.maxNodes || budget_.timeIsUp()) return false;
         ++result_.nodes;
-        const auto [column, row] = branchCell(grid);
-        if (column < 0) {
-            (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
-            ++found_;
-            return true;
+        if (!probed) {
+            switch (probe(grid, propagator_, budget_, &choice, ProbeScope::BesideKnownCells)) {
+            case ProbeOutcome::OutOfBudget: return false;
+            case ProbeOutcome::Contradiction: return true;
+            case ProbeOutcome::Solved: recordSolution(grid); return true;
+            case ProbeOutcome::Stuck: break;
+            }
         }
+        if (choice.column < 0) {
+            const auto [column, row] = branchCell(grid);
+            if (column < 0) {
+                recordSolution(grid);
+                return true;
+            }
+            choice = {column, row};
+        }
+        const int column = choice.column, row = choice.row;
         for (Cell value : {Cell::Filled, Cell::Empty}) {
             Grid trial = grid;
             trial.at(column, row) = value;
-            if (!propagator_.propagateCell(trial, column, row)) continue;
-            if (!explore(trial)) return false;
+            if (!propagator_.propagateCell(trial, column, row)) {
+                if (propagator_.interrupted()) return false;
+                continue;
+            }
+            if (!explore(trial, false, {})) return false;
             if (found_ >= 2) return true;
         }
         return true;
@@ -36,6 +55,11 @@ public:
     int found() const { return found_; }
 
 private:
+    void recordSolution(const Grid& grid) {
+        (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
+        ++found_;
+    }
+
     // The unknown cell whose row and column have the fewest unknowns: the
     // most constrained choice, whose either value propagates furthest.
     std::pair<int, int> branchCell(const Grid& grid) {
@@ -78,10 +102,11 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     SolveResult result;
     Grid grid(clues.width(), clues.height());
     Propagator propagator(clues);
+    propagator.setBudget(&budget);
 
     result.grade = Grade::LineLogic;
     if (!propagator.propagateAll(grid)) {
-        result.verdict = Verdict::None;
+        result.verdict = propagator.interrupted() ? Verdict::Undecided : Verdict::None;
         return result;
     }
     if (grid.solved()) {
@@ -91,7 +116,8 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     }
 
     result.grade = Grade::Probing;
-    switch (probe(grid, propagator, budget)) {
+    ProbeChoice choice;
+    switch (probe(grid, propagator, budget, &choice)) {
     case ProbeOutcome::Solved:
         result.verdict = Verdict::Unique;
         result.solution = grid;
@@ -108,7 +134,7 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
 
     result.grade = Grade::Search;
     Search search(propagator, budget, result);
-    const bool finished = search.explore(grid);
+    const bool finished = search.explore(grid, true, choice);
     if (search.found() >= 2) result.verdict = Verdict::Multiple;
     else if (!finished) result.verdict = Verdict::Undecided;
     else result.verdict = search.found() == 1 ? Verdict::Unique : Verdict::None;

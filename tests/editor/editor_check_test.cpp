@@ -110,6 +110,31 @@ TEST(EditorCheck, TwoSolutionsOutlineTheCellsThatDifferUntilAChangeAndAChangeCan
     EXPECT_TRUE(editor.Button17->toolTip().contains("F7"));
 }
 
+// Diagonal bands two cells wide: far beyond what the check decides in its
+// budget, so only a cancel ends it early.
+std::vector<std::string> undecidableBands() {
+    std::vector<std::string> rows(kMaxHeight, std::string(kMaxWidth, '.'));
+    for (int row = 0; row < kMaxHeight; ++row)
+        for (int column = 0; column < kMaxWidth; ++column) rows[row][column] = (row + column) % 4 < 2 ? '#' : '.';
+    return rows;
+}
+
+TEST(EditorCheck, PaintingStopsARunningCheckAtOnce) {
+    EditorRig rig({pictureOf(undecidableBands())});
+    TFcpintura& editor = rig.editor();
+    QTest::keyClick(&editor, Qt::Key_F7);
+    ASSERT_TRUE(editor.checkWorker().running());
+    // The frame the paint asks for stops the worker (and waits for its
+    // thread), before any event is processed: nothing is left to answer.
+    rig.paint(3, 3);
+    editor.Timer1Timer();
+    EXPECT_FALSE(editor.checkWorker().running());
+    editor.checkWorker().waitForWorker();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(rig.texts().isEmpty());
+    EXPECT_TRUE(rig.state().outlinedCells.empty());
+}
+
 TEST(EditorCheck, EveryAnswerHasItsText) {
     const struct {
         solver::Verdict verdict;

@@ -1,0 +1,54 @@
+#pragma once
+// Remembers what the line solver made of a line's known cells, so that the
+// same line state met again (during probing and search it nearly always is)
+// costs a table look-up instead of a solve. A line is named by a number that
+// stands for its clue (rows, then columns, of one set of clues); its cells
+// are packed two bits each. Lines longer than kMaxCells are not remembered.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "solver/line_solver.h"
+
+namespace mosarin::solver {
+
+class LineCache {
+public:
+    static constexpr int kMaxCells = 64;
+
+    // A table of about `entries` slots (rounded up to a power of two); an
+    // older entry in the same slot is overwritten.
+    explicit LineCache(int entries);
+
+    struct Packed {
+        std::uint64_t low = 0, high = 0;
+        bool operator==(const Packed&) const = default;
+    };
+    static bool fits(std::span<const Cell> line) { return line.size() <= kMaxCells; }
+    static Packed pack(std::span<const Cell> line);
+    static void unpack(const Packed& packed, std::span<Cell> line);
+
+    // The remembered outcome for `line` (given packed as `known`): true with
+    // `solved` set when found; `consistent` says whether the line could be completed.
+    bool find(int lineId, const Packed& known, Packed& solved, bool& consistent) const;
+    void store(int lineId, const Packed& known, const Packed& solved, bool consistent);
+
+    std::int64_t hits() const { return hits_; }
+    std::int64_t misses() const { return misses_; }
+
+private:
+    struct Entry {
+        Packed known;
+        Packed solved;
+        std::int32_t lineId = -1;   // -1: an empty slot
+        bool consistent = false;
+    };
+    std::size_t slotOf(int lineId, const Packed& known) const;
+
+    std::vector<Entry> entries_;
+    std::size_t mask_ = 0;
+    mutable std::int64_t hits_ = 0, misses_ = 0;
+};
+
+}  // namespace mosarin::solver

@@ -1,0 +1,177 @@
+// Pictures that line logic leaves wide open (diagonal bands, checkerboards
+// with one cell switched, sparse and half-filled random ones): the solver's
+// verdict must match a plain brute force that knows nothing of line logic,
+// probing or the line cache.
+#include <gtest/gtest.h>
+
+#include <random>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "solver/puzzle_solver.h"
+
+namespace mosarin::solver {
+namespace {
+
+Grid bands(int width, int height, int period, int phase) {
+    Grid grid(width, height);
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column)
+            grid.at(column, row) = (row + column + phase) % period < period / 2 ? Cell::Filled : Cell::Empty;
+    return grid;
+}
+
+Grid checkerboardWithSwitch(int width, int height, int switchedColumn, int switchedRow) {
+    Grid grid(width, height);
+    for (int row = 0; row < height; ++row)
+        for (int column = 0; column < width; ++column) grid.at(column, row) = (row + column) % 2 ? Cell::Filled : Cell::Empty;
+    Cell& cell = grid.at(switchedColumn, switchedRow);
+    cell = cell == Cell::Filled ? Cell::Empty : Cell::Filled;
+    return grid;
+}
+
+Grid randomPicture(int width, int height, int percentFilled, unsigned seed) {
+    std::mt19937 random(seed);
+    Grid grid(width, height);
+    for (Cell& cell : grid.cells) cell = static_cast<int>(random() % 100) < percentFilled ? Cell::Filled : Cell::Empty;
+    return grid;
+}
+
+// Counts the grids that fit `clues`, up to two, row by row: every row takes
+// each pattern its clue allows, and a column whose filled runs so far already
+// disagree with its clue cuts the branch.
+class BruteForce {
+public:
+    explicit BruteForce(const Clues& clues) : clues_(clues), grid_(clues.width(), clues.height()) {
+        for (const Clue& clue : clues.rows) rowPatterns_.push_back(patterns(clue, clues.width()));
+    }
+    int count() {
+        place(0);
+        return found_;
+    }
+    const std::vector<Grid>& solutions() const { return solutions_; }
+
+private:
+    static std::vector<std::vector<Cell>> patterns(const Clue& clue, int length) {
+        std::vector<std::vector<Cell>> all;
+        std::vector<Cell> line(static_cast<size_t>(length), Cell::Empty);
+        extend(clue, 0, 0, line, all);
+        return all;
+    }
+    static void extend(const Clue& clue, size_t run, int from, std::vector<Cell>& line, std::vector<std::vector<Cell>>& all) {
+        if (run == clue.size()) {
+            all.push_back(line);
+            return;
+        }
+        for (int start = from; start + clue[run] <= static_cast<int>(line.size()); ++start) {
+            std::fill(line.begin() + start, line.begin() + start + clue[run], Cell::Filled);
+            extend(clue, run + 1, start + clue[run] + 1, line, all);
+            std::fill(line.begin() + start, line.begin() + start + clue[run], Cell::Empty);
+        }
+    }
+    // The column's runs over rows 0..lastRow agree with the start of its clue
+    // and the rest of the clue still fits below; with `complete`, they are
+    // the whole clue.
+    bool columnFits(int column, int lastRow, bool complete) const {
+        const Clue& clue = clues_.columns[column];
+        size_t run = 0;
+        int length = 0;
+        for (int row = 0; row <= lastRow; ++row) {
+            if (grid_.at(column, row) == Cell::Filled) {
+                ++length;
+                if (run >= clue.size() || length > clue[run]) return false;
+            } else if (length > 0) {
+                if (length != clue[run]) return false;
+                ++run;
+                length = 0;
+            }
+        }
+        if (!complete) {
+            int needed = 0;
+            for (size_t later = run; later < clue.size(); ++later) needed += clue[later] + 1;
+            needed -= length > 0 ? length + 1 : 1;   // the open run's own cells, and no gap after the last run
+            return needed <= grid_.height - 1 - lastRow;
+        }
+        if (length > 0) return length == clue[run] && run + 1 == clue.size();
+        return run == clue.size();
+    }
+    void place(int row) {
+        if (found_ >= 2) return;
+        if (row == grid_.height) {
+            ++found_;
+            solutions_.push_back(grid_);
+            return;
+        }
+        for (const std::vector<Cell>& pattern : rowPatterns_[static_cast<size_t>(row)]) {
+            for (int column = 0; column < grid_.width; ++column) grid_.at(column, row) = pattern[static_cast<size_t>(column)];
+            bool fits = true;
+            for (int column = 0; column < grid_.width && fits; ++column) fits = columnFits(column, row, row + 1 == grid_.height);
+            if (fits) place(row + 1);
+            if (found_ >= 2) return;
+        }
+    }
+
+    const Clues& clues_;
+    Grid grid_;
+    std::vector<std::vector<std::vector<Cell>>> rowPatterns_;
+    int found_ = 0;
+    std::vector<Grid> solutions_;
+};
+
+TEST(HardPictures, VerdictsMatchABruteForce) {
+    std::vector<std::pair<std::string, Clues>> pictures;
+    for (int period = 4; period <= 8; ++period)
+        for (int phase = 0; phase < 4; ++phase)
+            pictures.emplace_back("bands 12 x 10, period " + std::to_string(period) + " phase " + std::to_string(phase),
+                                  cluesOfGrid(bands(12, 10, period, phase)));
+    for (const auto& [column, row] : {std::pair{0, 0}, {4, 3}, {9, 7}, {5, 0}})
+        pictures.emplace_back("checkerboard 10 x 8 switched at " + std::to_string(column) + "," + std::to_string(row),
+                              cluesOfGrid(checkerboardWithSwitch(10, 8, column, row)));
+    for (unsigned seed = 1; seed <= 12; ++seed) {
+        pictures.emplace_back("sparse 9 x 9, seed " + std::to_string(seed), cluesOfGrid(randomPicture(9, 9, 25, seed)));
+        pictures.emplace_back("half filled 10 x 10, seed " + std::to_string(seed), cluesOfGrid(randomPicture(10, 10, 50, seed)));
+        // Two columns' clues swapped: the filled cells still add up, so only
+        // the lines' interplay can tell whether any grid is left.
+        Clues swapped = cluesOfGrid(randomPicture(10, 10, 50, seed));
+        std::swap(swapped.columns[seed % 10], swapped.columns[(seed * 3 + 1) % 10]);
+        pictures.emplace_back("columns swapped 10 x 10, seed " + std::to_string(seed), swapped);
+    }
+    int seen[4] = {};
+    for (const auto& [name, clues] : pictures) {
+        SCOPED_TRACE(name);
+        BruteForce brute(clues);
+        const int count = brute.count();
+        const SolveResult result = solvePuzzle(clues, Budget::forSeconds(60));
+        ++seen[static_cast<int>(result.verdict)];
+        ASSERT_EQ(result.verdict, count == 0 ? Verdict::None : count == 1 ? Verdict::Unique : Verdict::Multiple);
+        if (count == 0) continue;
+        EXPECT_EQ(cluesOfGrid(result.solution), clues);
+        if (count == 1) {
+            EXPECT_EQ(result.solution, brute.solutions()[0]);
+        } else {
+            EXPECT_EQ(cluesOfGrid(result.otherSolution), clues);
+            EXPECT_FALSE(differingCells(result.solution, result.otherSolution).empty());
+        }
+    }
+    // The table holds every kind, so no answer can pass by default.
+    EXPECT_GT(seen[static_cast<int>(Verdict::Unique)], 5);
+    EXPECT_GT(seen[static_cast<int>(Verdict::Multiple)], 5);
+    EXPECT_GT(seen[static_cast<int>(Verdict::None)], 2);
+}
+
+// Too large for the brute force, but their answer is known: these bands
+// have one solution, and line logic alone gets nowhere with them.
+TEST(HardPictures, LargeBandsAreProvedUnique) {
+    for (const auto& [period, phase] : {std::pair{6, 0}, {8, 0}, {8, 2}}) {
+        SCOPED_TRACE("bands 40 x 30, period " + std::to_string(period) + " phase " + std::to_string(phase));
+        const Grid picture = bands(40, 30, period, phase);
+        const SolveResult result = solvePuzzle(cluesOfGrid(picture), Budget::forSeconds(120));
+        ASSERT_EQ(result.verdict, Verdict::Unique);
+        EXPECT_EQ(result.grade, Grade::Search);
+        EXPECT_EQ(result.solution, picture);
+    }
+}
+
+}  // namespace
+}  // namespace mosarin::solver
