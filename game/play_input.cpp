@@ -3,10 +3,12 @@
 namespace mosarin {
 
 std::optional<BoardCell> hitTest(const GameState& state, int x, int y) {
-    // Integer division truncates toward zero: the strip up to 13 pixels left
-    // of and above the board answers to the first column and row.
-    const int column = (x - state.boardLeft) / kCellPitch;
-    const int row = (y - state.boardTop) / kCellPitch;
+    // Integer division truncates toward zero: the strip up to one pitch
+    // less a pixel left of and above the board answers to the first column
+    // and row.
+    const BoardGeometry& g = state.geometry;
+    const int column = (x - g.left) / g.pitch;
+    const int row = (y - g.top) / g.pitch;
     if (column < 0 || column >= state.width() || row < 0 || row >= state.height()) return std::nullopt;
     return BoardCell{column, row};
 }

@@ -8,8 +8,11 @@ namespace mosarin {
 
 namespace {
 
-int cellCentreX(const GameState& state, int column) { return state.boardLeft + kCellPitch * column + kCellPitch / 2; }
-int cellCentreY(const GameState& state, int row) { return state.boardTop + kCellPitch * row + kCellPitch / 2; }
+// 0-based cell to the pointer position at its middle on the board on show.
+int cellCentreX(const GameState& state, int column) {
+    return state.geometry.cellLeft(column + 1) + state.geometry.pitch / 2;
+}
+int cellCentreY(const GameState& state, int row) { return state.geometry.cellTop(row + 1) + state.geometry.pitch / 2; }
 
 bool crossOnBoard(const GameState& state) {
     return state.hoverColumn >= 0 && state.hoverColumn < state.width() && state.hoverRow >= 0 &&

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "game/game_state.h"
@@ -20,6 +21,8 @@ class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class QResizeEvent;
+class QSettings;
 class QPushButton;
 class QTimer;
 
@@ -36,6 +39,7 @@ public:
     // and a tick that leaves nothing due lets it sleep.
     // `programFolder` ends with a path separator.
     Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr);
+    ~Tfjuego() override;
 
     // The Pictures Editor opened by "Edit Pictures"; none means it opens nothing.
     void setEditorWindow(ModalWindow* editor) { editor_ = editor; }
@@ -83,10 +87,16 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    // The size, the maximised state and the toggles of the last run.
+    void restorePreferences();
+    // Keeps them for the next run (nothing without a settings store).
+    void rememberPreferences();
     void buildSelectPanel();
     void connectHandlers();
     // inicializarvar1 with the panel hidden and any damage to the library reported.
@@ -106,6 +116,7 @@ private:
     PlaySurface surface_;   // Image1 paints straight from its frameImage, which lives as long as the window
     GameAssets assets_;
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
+    std::unique_ptr<QSettings> settings_;   // the user's preferences, when the platform keeps any
 };
 
 }  // namespace mosarin
