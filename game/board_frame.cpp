@@ -1,6 +1,7 @@
 // The per-frame layer over the static board: highlight, marks, the hovered
 // line's clues, the completion check and the end screen.
 #include "game/clue_drawing.h"
+#include "game/keyboard_cursor.h"
 #include "game/play_input.h"
 #include "game/play_surface.h"
 #include "shell/surface_pixels.h"
@@ -54,6 +55,24 @@ void fillDot(QImage& frame, const BoardGeometry& g, CellOrigin at, QRgb pixel) {
               at.y + g.markInset + g.markSize, pixel);
 }
 
+// While the arrows move the cross, its cell gets a 2-pixel outline over its
+// grid lines and the ring inside them, in a grey that stands out against
+// both the filled and the empty cell.
+void drawKeyboardCursor(const GameState& state, QImage& frame) {
+    if (!state.keyboardCursor || state.hoverColumn < 0 || state.hoverColumn >= state.width() || state.hoverRow < 0 ||
+        state.hoverRow >= state.height())
+        return;
+    const BoardGeometry& g = state.geometry;
+    const auto rgb = [](Color color) { return toRgb(color) & 0xFFFFFFu; };
+    const QRgb outline =
+        0xFF000000u | cursorOutlineColor(rgb(state.colors[colorPicture]), rgb(state.colors[colorBack1]));
+    const int x = g.cellLeft(state.hoverColumn + 1), y = g.cellTop(state.hoverRow + 1), end = g.pitch + 1;
+    fillBlock(frame, x, y, x + end, y + 2, outline);
+    fillBlock(frame, x, y + end - 2, x + end, y + end, outline);
+    fillBlock(frame, x, y, x + 2, y + end, outline);
+    fillBlock(frame, x + end - 2, y, x + end, y + end, outline);
+}
+
 // Returns the board, where every square and dot lies.
 QRect drawCells(const GameState& state, QImage& frame) {
     const QRgb picture = toRgb(state.colors[colorPicture]);
@@ -72,6 +91,7 @@ QRect drawCells(const GameState& state, QImage& frame) {
             if (value == cellMarked) fillDot(frame, state.geometry, at, picture);
         }
     }
+    drawKeyboardCursor(state, frame);
     return boardArea(state);
 }
 

@@ -58,6 +58,9 @@ struct GameState {
     PlayHistory history;
     int keyDragMode = dragNone;
     bool greyFinishedClues = false;
+    // The arrows moved the cross: the cell under it is outlined until the
+    // next pointer move.
+    bool keyboardCursor = false;
 
     // Width and height of the current picture, kept within 1..40 and 1..30
     // whatever the slot holds.

@@ -54,6 +54,11 @@ void posiciona(GameState& state, MouseButton button, int x, int y) {
 void mouseMove(GameState& state, int x, int y) {
     if (state.solved) return;
     endKeyboardDrag(state);
+    // The mouse takes over: the keyboard's outline goes at the next frame.
+    if (state.keyboardCursor) {
+        state.keyboardCursor = false;
+        state.redrawPending = true;
+    }
     state.hoverColumn = state.hoverRow = -1;
     const std::optional<BoardCell> cell = hitTest(state, x, y);
     if (cell) {

@@ -102,7 +102,12 @@ bool playKey(GameState& state, const KeyPress& press) {
     case PlayKey::MoveLeft:
     case PlayKey::MoveRight:
     case PlayKey::MoveUp:
-    case PlayKey::MoveDown: moveCross(state, press); break;
+    case PlayKey::MoveDown:
+        moveCross(state, press);
+        // Set after the move, which goes through the mouse's handler.
+        state.keyboardCursor = crossOnBoard(state);
+        state.redrawPending = true;
+        break;
     // A held Space or X would flip its cell on and off with every repeat.
     case PlayKey::Fill:
         if (!press.autoRepeat) pressOnCross(state, MouseButton::Left);
