@@ -162,13 +162,12 @@ QRect drawEndScreen(GameState& state, const GameAssets& loaded, PlaySurface& sur
     {
         Canvas canvas(frame);
         if (covers && surface.showsEndScreen) {
-            // The last frame was an end screen too, and all of it outside
-            // the cells and the overlay is already what this one would draw
-            // there: only those two parts are laid again from the bottom up.
-            for (const QRect& part : {cellsArea, overlayArea}) {
-                for (const QRect& bare : QRegion(part) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
-                canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, part);
-            }
+            // The last frame was an end screen of these same cells, and all
+            // of it outside the overlay is already what this one would draw
+            // there: the cells' squares are drawn over whole again below, so
+            // only the overlay's part is laid again from the bottom up.
+            for (const QRect& bare : QRegion(overlayArea) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
+            canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, overlayArea);
         } else {
             canvas.drawImage(0, 0, assets.backImage);
             canvas.drawImage(endArea.x(), endArea.y(), assets.endImage);
