@@ -55,22 +55,27 @@ void fillDot(QImage& frame, const BoardGeometry& g, CellOrigin at, QRgb pixel) {
               at.y + g.markInset + g.markSize, pixel);
 }
 
-// While the arrows move the cross, its cell gets a 2-pixel outline over its
-// grid lines and the ring inside them, in a grey that stands out against
-// both the filled and the empty cell.
-void drawKeyboardCursor(const GameState& state, QImage& frame) {
-    if (!state.keyboardCursor || state.hoverColumn < 0 || state.hoverColumn >= state.width() || state.hoverRow < 0 ||
-        state.hoverRow >= state.height())
-        return;
+// A 2-pixel outline over the grid lines and the ring inside them of cell
+// (column, row), 0-based, in a grey that stands out against both the filled
+// and the empty cell.
+void outlineCell(const GameState& state, QImage& frame, int column, int row) {
+    if (column < 0 || column >= state.width() || row < 0 || row >= state.height()) return;
     const BoardGeometry& g = state.geometry;
     const auto rgb = [](Color color) { return toRgb(color) & 0xFFFFFFu; };
     const QRgb outline =
         0xFF000000u | cursorOutlineColor(rgb(state.colors[colorPicture]), rgb(state.colors[colorBack1]));
-    const int x = g.cellLeft(state.hoverColumn + 1), y = g.cellTop(state.hoverRow + 1), end = g.pitch + 1;
+    const int x = g.cellLeft(column + 1), y = g.cellTop(row + 1), end = g.pitch + 1;
     fillBlock(frame, x, y, x + end, y + 2, outline);
     fillBlock(frame, x, y + end - 2, x + end, y + end, outline);
     fillBlock(frame, x, y, x + 2, y + end, outline);
     fillBlock(frame, x + end - 2, y, x + end, y + end, outline);
+}
+
+// The cell under the cross while the arrows move it, and the cell the last
+// hint named until the board changes.
+void drawOutlines(const GameState& state, QImage& frame) {
+    if (state.keyboardCursor) outlineCell(state, frame, state.hoverColumn, state.hoverRow);
+    if (state.hintStands) outlineCell(state, frame, state.hintColumn, state.hintRow);
 }
 
 // Returns the board, where every square and dot lies.
@@ -91,7 +96,7 @@ QRect drawCells(const GameState& state, QImage& frame) {
             if (value == cellMarked) fillDot(frame, state.geometry, at, picture);
         }
     }
-    drawKeyboardCursor(state, frame);
+    drawOutlines(state, frame);
     return boardArea(state);
 }
 

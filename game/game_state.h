@@ -61,6 +61,10 @@ struct GameState {
     // The arrows moved the cross: the cell under it is outlined until the
     // next pointer move.
     bool keyboardCursor = false;
+    // The last hint stands until the board next changes; the cell it
+    // named (0-based, -1 for none) is outlined meanwhile.
+    bool hintStands = false;
+    int hintColumn = -1, hintRow = -1;
 
     // Width and height of the current picture, kept within 1..40 and 1..30
     // whatever the slot holds.

@@ -24,6 +24,8 @@ void toggle(GameState& state, BoardCell cell) {
     std::int32_t& value = state.playGrid.at(cell.column + 1, cell.row + 1);
     const int before = value;
     value = toggledCell(value, state.dragMode);
+    // The board changed: the last hint's outline has said its piece.
+    state.hintStands = false;
     state.history.record(cell.column + 1, cell.row + 1, before, value);
 }
 

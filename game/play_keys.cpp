@@ -84,6 +84,7 @@ bool undoStep(GameState& state) {
     if (state.solved) return false;
     release(state);
     if (!state.history.undo(state.playGrid)) return false;
+    state.hintStands = false;
     state.redrawPending = true;
     return true;
 }
@@ -92,6 +93,7 @@ bool redoStep(GameState& state) {
     if (state.solved) return false;
     release(state);
     if (!state.history.redo(state.playGrid)) return false;
+    state.hintStands = false;
     state.redrawPending = true;
     return true;
 }

@@ -120,6 +120,10 @@ void Tfjuego::buildControls() {
         this->*side.control = button;
     }
     Button5->setToolTip(playKeysTooltip());
+    hintLine = new QLabel(this);
+    hintLine->setAutoFillBackground(true);
+    hintLine->setContentsMargins(6, 2, 6, 2);
+    hintLine->hide();
     buildSelectPanel();
 
     Timer1 = new QTimer(this);
@@ -162,6 +166,7 @@ void Tfjuego::resizeEvent(QResizeEvent* event) {
     Image1->setGeometry(0, 0, surfaceWidthFor(width), surfaceHeightFor(height));
     const int shift = width - kGameClientWidth;
     for (const SideButton& side : kSideButtons) (this->*side.control)->setGeometry(side.place.translated(shift, 0));
+    placeHintLine();
     gp1->move(kSelectPanelPlace.translated(shift / 2, (height - kGameClientHeight) / 2).topLeft());
     rememberPreferences();
     if (surface_.clientWidth == width && surface_.clientHeight == height) return;
@@ -248,7 +253,15 @@ void Tfjuego::Button5Click() {
 
 // Button2Click and Button3Click (saved games) are in tfjuego_saved_games.cpp.
 
+void Tfjuego::placeHintLine() {
+    const int width = std::max(this->width(), kGameClientWidth) - kButtonStripWidth;
+    hintLine->setGeometry(0, 0, width, hintLine->sizeHint().height());
+}
+
 void Tfjuego::Timer1Timer() {
+    // A new board, or a change of this one, ends what the last hint said.
+    if (state_.boardStale || !state_.puzzleActive) state_.hintStands = false;
+    if (hintLine->isVisible() && !state_.hintStands) hintLine->hide();
     if (!state_.frameDue()) return;
     const QRect changed = mostrar(state_, assets_, surface_, platform_);
     Image1->showFrame(surface_.frameImage, changed);
@@ -291,7 +304,16 @@ bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
 void Tfjuego::showHint() {
     const Hint hint = findHint(state_);
     if (hint.kind == HintKind::None) return;
-    platform_.showMessage(MessageKind::Information, QString::fromStdString(hint.sentence));
+    hintLine->setText(QString::fromStdString(hint.sentence));
+    placeHintLine();
+    hintLine->show();
+    hintLine->raise();
+    // The cell it names is outlined; for a hint about a whole row, the
+    // cell of that row under the cross.
+    state_.hintStands = true;
+    state_.hintColumn = hint.column >= 0 ? hint.column : hint.row >= 0 ? state_.hoverColumn : -1;
+    state_.hintRow = hint.row >= 0 ? hint.row : hint.column >= 0 ? state_.hoverRow : -1;
+    state_.redrawPending = true;
     if (hint.row < 0 && hint.column < 0) return;
     // A hint that names only a row keeps the column of the cross as it is.
     if (hint.row >= 0) state_.hoverRow = hint.row;

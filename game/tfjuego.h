@@ -66,7 +66,8 @@ public:
     // side buttons, and runs under the error guard. Returns whether the key
     // was the game's; one that is not is left to the control that has it.
     bool gameKeyPressed(const QKeyEvent& event);
-    // H: the explained hint in an information box; the highlight cross then
+    // H: the explained hint in a line of the window, with the cell it names
+    // outlined, both until the board next changes; the highlight cross
     // moves onto what it names. Never changes a cell.
     void showHint();
 
@@ -81,6 +82,8 @@ public:
     QFrame* gp1 = nullptr;
     QLabel* S1 = nullptr;
     QComboBox* cb1 = nullptr;
+    // H's sentence, in a line along the top of the surface while it holds.
+    QLabel* hintLine = nullptr;
     QTimer* Timer1 = nullptr;
 
 protected:
@@ -98,6 +101,7 @@ private:
     // Keeps them for the next run (nothing without a settings store).
     void rememberPreferences();
     void buildSelectPanel();
+    void placeHintLine();
     void connectHandlers();
     // inicializarvar1 with the panel hidden and any damage to the library reported.
     void resetToStartScreen();
