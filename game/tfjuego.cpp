@@ -80,6 +80,10 @@ void Tfjuego::restorePreferences() {
     const GamePreferences preferences = readGamePreferences(*settings_);
     state_.greyFinishedClues = preferences.greyFinishedClues;
     resize(preferences.windowSize);
+    // Centred for the size it opens at, frame included, as the designed one is.
+    if (preferences.windowSize != QSize(kGameClientWidth, kGameClientHeight))
+        centreOnScreen(*this, preferences.windowSize.width() + kGameOuterWidth - kGameClientWidth,
+                       preferences.windowSize.height() + kGameOuterHeight - kGameClientHeight);
     if (preferences.maximised) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
