@@ -1,10 +1,13 @@
 // The per-frame layer over the static board: highlight, marks, the hovered
 // line's clues, the completion check and the end screen.
 #include "game/clue_drawing.h"
+#include "game/keyboard_cursor.h"
 #include "game/play_input.h"
 #include "game/play_surface.h"
 #include "shell/surface_pixels.h"
 #include "shell/canvas.h"
+
+#include <algorithm>
 
 namespace mosarin {
 
@@ -15,28 +18,65 @@ struct CellOrigin {
 };
 
 CellOrigin cellOrigin(const GameState& state, int column, int row) {
-    return {state.boardLeft + kCellPitch * (column - 1), state.boardTop + kCellPitch * (row - 1)};
+    return {state.geometry.cellLeft(column), state.geometry.cellTop(row)};
 }
 
 // The board with its outer grid lines: every cell's square, dot and frame.
 QRect boardArea(const GameState& state) {
-    return QRect(state.boardLeft, state.boardTop, kCellPitch * state.width() + 1, kCellPitch * state.height() + 1);
+    const BoardGeometry& g = state.geometry;
+    return QRect(g.left, g.top, g.pitch * state.width() + 1, g.pitch * state.height() + 1);
 }
 
 // Generous bounds of a line's clue numbers: a row's stand left of the board
-// within the row's height; a column's, started 5 pixels into the column,
-// may spill into the next column's space, and stack up to the top edge.
+// within the row's height (or their text boxes, should those be taller); a
+// column's, a two-digit number of which may spill into the next column's
+// space (or, centred, a little into the one before), stack up to the top edge.
 QRect rowClueArea(const GameState& state, int row) {
-    return QRect(0, state.boardTop + kCellPitch * (row - 1) - 1, state.boardLeft + 1, kCellPitch + 2);
+    const BoardGeometry& g = state.geometry;
+    const int above = std::min(0, g.rowTextDown);
+    const int below = std::max(g.pitch, g.rowTextDown + g.clueHeight);
+    return QRect(0, g.cellTop(row) + above - 1, g.left + 1, below - above + 2);
 }
 QRect columnClueArea(const GameState& state, int column) {
-    return QRect(state.boardLeft + kCellPitch * (column - 1), 0, 2 * kCellPitch + 1, state.boardTop + 1);
+    const BoardGeometry& g = state.geometry;
+    const int before = std::min(0, g.columnIndentTwoDigits);
+    return QRect(g.cellLeft(column) + before, 0, 2 * g.pitch + 1 - before, g.top + 1);
 }
 
-// Squares inside the grid lines: the 11 x 11 fill leaves a 1-pixel ring of
-// the board colour; the dot of a marked cell is 4 x 4 in its middle.
-void fillSquare(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x + 2, at.y + 2, at.x + 13, at.y + 13, pixel); }
-void fillDot(QImage& frame, CellOrigin at, QRgb pixel) { fillBlock(frame, at.x + 6, at.y + 6, at.x + 10, at.y + 10, pixel); }
+// Squares inside the grid lines: the fill leaves a ring of the board colour;
+// the dot of a marked cell sits in its middle (11 x 11 and 4 x 4 at the
+// designed pitch).
+void fillSquare(QImage& frame, const BoardGeometry& g, CellOrigin at, QRgb pixel) {
+    fillBlock(frame, at.x + g.fillInset, at.y + g.fillInset, at.x + g.fillInset + g.fillSize,
+              at.y + g.fillInset + g.fillSize, pixel);
+}
+void fillDot(QImage& frame, const BoardGeometry& g, CellOrigin at, QRgb pixel) {
+    fillBlock(frame, at.x + g.markInset, at.y + g.markInset, at.x + g.markInset + g.markSize,
+              at.y + g.markInset + g.markSize, pixel);
+}
+
+// A 2-pixel outline over the grid lines and the ring inside them of cell
+// (column, row), 0-based, in a grey that stands out against both the filled
+// and the empty cell.
+void outlineCell(const GameState& state, QImage& frame, int column, int row) {
+    if (column < 0 || column >= state.width() || row < 0 || row >= state.height()) return;
+    const BoardGeometry& g = state.geometry;
+    const auto rgb = [](Color color) { return toRgb(color) & 0xFFFFFFu; };
+    const QRgb outline =
+        0xFF000000u | cursorOutlineColor(rgb(state.colors[colorPicture]), rgb(state.colors[colorBack1]));
+    const int x = g.cellLeft(column + 1), y = g.cellTop(row + 1), end = g.pitch + 1;
+    fillBlock(frame, x, y, x + end, y + 2, outline);
+    fillBlock(frame, x, y + end - 2, x + end, y + end, outline);
+    fillBlock(frame, x, y, x + 2, y + end, outline);
+    fillBlock(frame, x + end - 2, y, x + end, y + end, outline);
+}
+
+// The cell under the cross while the arrows move it, and the cell the last
+// hint named until the board changes.
+void drawOutlines(const GameState& state, QImage& frame) {
+    if (state.keyboardCursor) outlineCell(state, frame, state.hoverColumn, state.hoverRow);
+    if (state.hintStands) outlineCell(state, frame, state.hintColumn, state.hintRow);
+}
 
 // Returns the board, where every square and dot lies.
 QRect drawCells(const GameState& state, QImage& frame) {
@@ -49,13 +89,14 @@ QRect drawCells(const GameState& state, QImage& frame) {
             const int value = state.playGrid.at(column, row);
             const bool highlighted = column == state.hoverColumn + 1 || row == state.hoverRow + 1;
             if (value == cellFilled) {
-                fillSquare(frame, at, picture);
+                fillSquare(frame, state.geometry, at, picture);
             } else if (highlighted) {
-                fillSquare(frame, at, highlight);
+                fillSquare(frame, state.geometry, at, highlight);
             }
-            if (value == cellMarked) fillDot(frame, at, picture);
+            if (value == cellMarked) fillDot(frame, state.geometry, at, picture);
         }
     }
+    drawOutlines(state, frame);
     return boardArea(state);
 }
 
@@ -84,6 +125,7 @@ QRect drawHoveredClues(const GameState& state, QImage& frame) {
 // red, green and blue each among 0..254.
 void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform) {
     const QRgb black = toRgb(0x000000u);
+    const BoardGeometry& g = state.geometry;
     const int width = state.width(), height = state.height();
     for (int column = 1; column <= width; ++column) {
         for (int row = 1; row <= height; ++row) {
@@ -92,8 +134,16 @@ void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform)
             const int red = platform.randomBelow(255);
             const int green = platform.randomBelow(255);
             const int blue = platform.randomBelow(255);
-            // The 13 x 13 black square with the 11 x 11 colour inside it.
-            fillRingedSquare(frame, at.x + 1, at.y + 1, 13, black, qRgb(red, green, blue));
+            // The black square with the colour inside it (13 x 13 around
+            // 11 x 11 at the designed pitch).
+            const int x = at.x + g.festiveInset, y = at.y + g.festiveInset, size = g.festiveSize;
+            if (g.festiveRing == 1) {
+                fillRingedSquare(frame, x, y, size, black, qRgb(red, green, blue));
+            } else {
+                fillBlock(frame, x, y, x + size, y + size, black);
+                fillBlock(frame, x + g.festiveRing, y + g.festiveRing, x + size - g.festiveRing,
+                          y + size - g.festiveRing, qRgb(red, green, blue));
+            }
         }
     }
 }
@@ -104,23 +154,25 @@ bool coversFrame(const QImage& image, const QImage& frame) {
 }
 
 // Returns the area that may differ from the frame before.
-QRect drawEndScreen(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
+// A larger surface draws the artwork scaled with the board.
+QRect drawEndScreen(GameState& state, const GameAssets& loaded, PlaySurface& surface, Platform& platform) {
     QImage& frame = surface.frameImage;
-    const QRect endArea(QPoint(state.boardLeft - 2, state.boardTop - 2), assets.endImage.size());
-    const QRect overlayArea(QPoint(200, 260), assets.endOverlay.size());
+    const BoardGeometry& g = state.geometry;
+    const GameAssets& assets = surfaceArt(loaded, surface, g);
+    const QRect endArea(QPoint(g.endImageLeft(), g.endImageTop()), assets.endImage.size());
+    const QRect overlayArea(QPoint(g.overlayLeft(), g.overlayTop()), assets.endOverlay.size());
     const QRect cellsArea = boardArea(state);
     const bool covers = coversFrame(assets.backImage, frame);
     QRect changed = cellsArea | overlayArea;
     {
         Canvas canvas(frame);
         if (covers && surface.showsEndScreen) {
-            // The last frame was an end screen too, and all of it outside
-            // the cells and the overlay is already what this one would draw
-            // there: only those two parts are laid again from the bottom up.
-            for (const QRect& part : {cellsArea, overlayArea}) {
-                for (const QRect& bare : QRegion(part) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
-                canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, part);
-            }
+            // The last frame was an end screen of these same cells, and all
+            // of it outside the overlay is already what this one would draw
+            // there: the cells' squares are drawn over whole again below, so
+            // only the overlay's part is laid again from the bottom up.
+            for (const QRect& bare : QRegion(overlayArea) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
+            canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, overlayArea);
         } else {
             canvas.drawImage(0, 0, assets.backImage);
             canvas.drawImage(endArea.x(), endArea.y(), assets.endImage);
@@ -154,7 +206,7 @@ QRect armatablero(GameState& state, const GameAssets& assets, PlaySurface& surfa
     // and the board beneath it need not be drawn 25 times a second.
     const bool finished = completionCheck(state);
     QRect changed;
-    if (!finished || !coversFrame(assets.backImage, surface.frameImage)) {
+    if (!finished || !coversFrame(surfaceArt(assets, surface, state.geometry).backImage, surface.frameImage)) {
         // The static layer copied in again takes back what the last frame drew.
         copyPixels(surface.frameImage, surface.boardImage);
         changed = surface.drawnOver;

@@ -1,6 +1,8 @@
 #pragma once
-// Drawing clue numbers in the 11-pixel bold "Arial" of the board.
+// Drawing clue numbers in the bold "Arial" of the board, at the height and
+// places the state's geometry gives.
 
+#include "game/board_geometry.h"
 #include "game/clue_layout.h"
 #include "game/game_state.h"
 #include "shell/canvas.h"
@@ -15,5 +17,8 @@ constexpr Color kGreyedClueColor = 0xC8C8C8u;   // a matched line's clue, while 
 void drawRowClue(Canvas& canvas, const GameState& state, int row, Color color);
 // Column `column` (1-based) of columnClues at its place above the board.
 void drawColumnClue(Canvas& canvas, const GameState& state, int column, Color color);
+
+// The clue font's digits as the layout needs them, measured once.
+const ClueFontMetrics& clueFontMetrics();
 
 }  // namespace mosarin

@@ -7,14 +7,18 @@
 namespace mosarin {
 
 std::vector<CutClue> cluesCutAtDesignedSize(const solver::Clues& clues) {
+    // At the designed size the geometry is the same whatever the puzzle: the
+    // clues' room lies left of and above the board, down to the surface's
+    // edges at x = 0 and y = 0.
+    const BoardGeometry designed = designedBoardGeometry();
     std::vector<CutClue> cut;
-    // The first placement of each list is the number farthest from the board.
+    // The last placement of each list is the number farthest from the board.
     for (int row = 0; row < clues.height(); ++row) {
-        const auto placements = rowCluePlacements(clues.rows[static_cast<size_t>(row)], kDesignedClueRight, 0);
+        const auto placements = rowCluePlacements(clues.rows[static_cast<size_t>(row)], designed, row + 1);
         if (!placements.empty() && placements.back().x < 0) cut.push_back({true, row + 1, static_cast<int>(placements.size())});
     }
     for (int column = 0; column < clues.width(); ++column) {
-        const auto placements = columnCluePlacements(clues.columns[static_cast<size_t>(column)], 0, kDesignedClueBottom);
+        const auto placements = columnCluePlacements(clues.columns[static_cast<size_t>(column)], designed, column + 1);
         if (!placements.empty() && placements.back().y < 0) cut.push_back({false, column + 1, static_cast<int>(placements.size())});
     }
     return cut;

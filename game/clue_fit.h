@@ -9,15 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "game/game_state.h"
 #include "solver/grid.h"
 
 namespace mosarin {
-
-// The board's corner at the designed window size: the clues' room lies left
-// of and above it, down to the surface's edges at x = 0 and y = 0.
-constexpr int kDesignedClueRight = kBoardLeft;
-constexpr int kDesignedClueBottom = kBoardTop;
 
 struct CutClue {
     bool row;      // a row's clue, else a column's

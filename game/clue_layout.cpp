@@ -15,33 +15,52 @@ std::vector<int> clueNumbers(std::string_view text) {
     return numbers;
 }
 
-std::vector<CluePlacement> rowCluePlacements(std::string_view text, int boardLeft, int top) {
-    return rowCluePlacements(clueNumbers(text), boardLeft, top);
+std::vector<CluePlacement> rowCluePlacements(std::string_view text, const BoardGeometry& geometry, int row) {
+    return rowCluePlacements(clueNumbers(text), geometry, row);
 }
 
-std::vector<CluePlacement> rowCluePlacements(const std::vector<int>& numbers, int boardLeft, int top) {
+std::vector<CluePlacement> rowCluePlacements(const std::vector<int>& numbers, const BoardGeometry& geometry, int row) {
     std::vector<CluePlacement> placements;
     placements.reserve(numbers.size());
-    int x = boardLeft;
+    const int top = geometry.cellTop(row) + geometry.rowTextDown;
+    int x = geometry.left - geometry.rowEndGap;
     for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
-        x -= *it >= 10 ? 13 : 8;
+        x -= *it >= 10 ? geometry.rowStepTwoDigits : geometry.rowStepOneDigit;
         placements.push_back({x, top, *it});
     }
     return placements;
 }
 
-std::vector<CluePlacement> columnCluePlacements(std::string_view text, int left, int boardTop) {
-    return columnCluePlacements(clueNumbers(text), left, boardTop);
+std::vector<CluePlacement> columnCluePlacements(std::string_view text, const BoardGeometry& geometry, int column) {
+    return columnCluePlacements(clueNumbers(text), geometry, column);
 }
 
-std::vector<CluePlacement> columnCluePlacements(const std::vector<int>& numbers, int left, int boardTop) {
+std::vector<CluePlacement> columnCluePlacements(const std::vector<int>& numbers, const BoardGeometry& geometry,
+                                                int column) {
     std::vector<CluePlacement> placements;
     placements.reserve(numbers.size());
-    int step = 1;
-    for (auto it = numbers.rbegin(); it != numbers.rend(); ++it, ++step) {
-        placements.push_back({left + 5, boardTop - 11 * step, *it});
+    const int left = geometry.cellLeft(column);
+    int y = geometry.top - geometry.columnLift;
+    for (auto it = numbers.rbegin(); it != numbers.rend(); ++it) {
+        const int indent = *it >= 10 ? geometry.columnIndentTwoDigits : geometry.columnIndentOneDigit;
+        placements.push_back({left + indent, y, *it});
+        y -= geometry.columnStep;
     }
     return placements;
+}
+
+std::vector<CluePlacement> rowCluePlacements(std::string_view text, int boardLeft, int top) {
+    BoardGeometry geometry = designedBoardGeometry();
+    geometry.left = boardLeft;
+    geometry.top = top;
+    return rowCluePlacements(text, geometry, 1);
+}
+
+std::vector<CluePlacement> columnCluePlacements(std::string_view text, int left, int boardTop) {
+    BoardGeometry geometry = designedBoardGeometry();
+    geometry.left = left;
+    geometry.top = boardTop;
+    return columnCluePlacements(text, geometry, 1);
 }
 
 }  // namespace mosarin

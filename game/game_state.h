@@ -5,16 +5,19 @@
 #include <array>
 #include <string>
 
+#include "game/board_geometry.h"
 #include "game/play_history.h"
 #include "picture/picture_record.h"
 
 namespace mosarin {
 
-constexpr int kBoardLeft = 130;   // x of the top-left corner of cell (1, 1)
-constexpr int kBoardTop = 120;    // y of that corner
-constexpr int kCellPitch = 14;    // pixels per cell, both directions
-constexpr int kSurfaceWidth = 780;
-constexpr int kSurfaceHeight = 555;
+// The designed surface and board (the geometry of a larger window is the
+// state's `geometry`).
+constexpr int kBoardLeft = kDesignedBoardLeft;
+constexpr int kBoardTop = kDesignedBoardTop;
+constexpr int kCellPitch = kDesignedPitch;
+constexpr int kSurfaceWidth = kDesignedSurfaceWidth;
+constexpr int kSurfaceHeight = kDesignedSurfaceHeight;
 
 enum DragMode : int { dragNone = 0, dragFill = 1, dragMark = 2 };
 enum PlayCell : int { cellEmpty = 0, cellFilled = 1, cellMarked = 2 };
@@ -24,8 +27,9 @@ enum PlayCell : int { cellEmpty = 0, cellFilled = 1, cellMarked = 2 };
 constexpr ColorSet kDefaultGameColors = {0xDD7777u, kButtonFaceColor, 0xCCCCCCu, 0x22A3B9u, 0x15182Cu};
 
 struct GameState {
-    int boardLeft = kBoardLeft;
-    int boardTop = kBoardTop;
+    // Where the board and its clues stand on the surface on show; every
+    // drawing step and every pointer-to-cell mapping reads it.
+    BoardGeometry geometry = designedBoardGeometry();
 
     TPictureLibrary library;
     int currentPicture = 1;            // 1-based library slot being played
@@ -57,6 +61,13 @@ struct GameState {
     PlayHistory history;
     int keyDragMode = dragNone;
     bool greyFinishedClues = false;
+    // The arrows moved the cross: the cell under it is outlined until the
+    // next pointer move.
+    bool keyboardCursor = false;
+    // The last hint stands until the board next changes; the cell it
+    // named (0-based, -1 for none) is outlined meanwhile.
+    bool hintStands = false;
+    int hintColumn = -1, hintRow = -1;
 
     // Width and height of the current picture, kept within 1..40 and 1..30
     // whatever the slot holds.

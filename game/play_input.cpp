@@ -8,10 +8,12 @@
 namespace mosarin {
 
 std::optional<BoardCell> hitTest(const GameState& state, int x, int y) {
-    // Integer division truncates toward zero: the strip up to 13 pixels left
-    // of and above the board answers to the first column and row.
-    const int column = (x - state.boardLeft) / kCellPitch;
-    const int row = (y - state.boardTop) / kCellPitch;
+    // Integer division truncates toward zero: the strip up to one pitch
+    // less a pixel left of and above the board answers to the first column
+    // and row.
+    const BoardGeometry& g = state.geometry;
+    const int column = (x - g.left) / g.pitch;
+    const int row = (y - g.top) / g.pitch;
     if (column < 0 || column >= state.width() || row < 0 || row >= state.height()) return std::nullopt;
     return BoardCell{column, row};
 }
@@ -27,6 +29,8 @@ void toggle(GameState& state, BoardCell cell) {
     std::int32_t& value = state.playGrid.at(cell.column + 1, cell.row + 1);
     const int before = value;
     value = toggledCell(value, state.dragMode);
+    // The board changed: the last hint's outline has said its piece.
+    state.hintStands = false;
     state.history.record(cell.column + 1, cell.row + 1, before, value);
 }
 
@@ -58,6 +62,11 @@ void posiciona(GameState& state, MouseButton button, int x, int y) {
 void mouseMove(GameState& state, int x, int y) {
     if (state.solved) return;
     endKeyboardDrag(state);
+    // The mouse takes over: the keyboard's outline goes at the next frame.
+    if (state.keyboardCursor) {
+        state.keyboardCursor = false;
+        state.redrawPending = true;
+    }
     state.hoverColumn = state.hoverRow = -1;
     const std::optional<BoardCell> cell = hitTest(state, x, y);
     if (cell) {

@@ -16,9 +16,9 @@ struct BoardCell {
     bool operator==(const BoardCell&) const = default;
 };
 
-// (x - boardLeft) / 14 and (y - boardTop) / 14, truncating toward zero, so
-// up to 13 pixels left of or above the board still answer to the first
-// column or row. Nothing when the cell is outside the current picture.
+// (x - left) / pitch and (y - top) / pitch of the state's geometry,
+// truncating toward zero, so up to a pitch less one pixel left of or above
+// the board still answer to the first column or row. Nothing when the cell is outside the current picture.
 std::optional<BoardCell> hitTest(const GameState& state, int x, int y);
 
 // 0 becomes `mode`; 1 or 2 become 0.

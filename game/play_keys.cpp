@@ -8,8 +8,11 @@ namespace mosarin {
 
 namespace {
 
-int cellCentreX(const GameState& state, int column) { return state.boardLeft + kCellPitch * column + kCellPitch / 2; }
-int cellCentreY(const GameState& state, int row) { return state.boardTop + kCellPitch * row + kCellPitch / 2; }
+// 0-based cell to the pointer position at its middle on the board on show.
+int cellCentreX(const GameState& state, int column) {
+    return state.geometry.cellLeft(column + 1) + state.geometry.pitch / 2;
+}
+int cellCentreY(const GameState& state, int row) { return state.geometry.cellTop(row + 1) + state.geometry.pitch / 2; }
 
 bool crossOnBoard(const GameState& state) {
     return state.hoverColumn >= 0 && state.hoverColumn < state.width() && state.hoverRow >= 0 &&
@@ -81,6 +84,7 @@ bool undoStep(GameState& state) {
     if (state.solved) return false;
     release(state);
     if (!state.history.undo(state.playGrid)) return false;
+    state.hintStands = false;
     state.redrawPending = true;
     return true;
 }
@@ -89,6 +93,7 @@ bool redoStep(GameState& state) {
     if (state.solved) return false;
     release(state);
     if (!state.history.redo(state.playGrid)) return false;
+    state.hintStands = false;
     state.redrawPending = true;
     return true;
 }
@@ -101,7 +106,12 @@ bool playKey(GameState& state, const KeyPress& press) {
     case PlayKey::MoveLeft:
     case PlayKey::MoveRight:
     case PlayKey::MoveUp:
-    case PlayKey::MoveDown: moveCross(state, press); break;
+    case PlayKey::MoveDown:
+        moveCross(state, press);
+        // Set after the move, which goes through the mouse's handler.
+        state.keyboardCursor = crossOnBoard(state);
+        state.redrawPending = true;
+        break;
     // A held Space or X would flip its cell on and off with every repeat.
     case PlayKey::Fill:
         if (!press.autoRepeat) pressOnCross(state, MouseButton::Left);

@@ -1,5 +1,8 @@
 #include "game/play_surface.h"
 
+#include <QPainter>
+#include <span>
+
 #include "game/clue_drawing.h"
 #include "shell/surface_pixels.h"
 #include "shell/canvas.h"
@@ -14,49 +17,132 @@ namespace {
 
 constexpr Color kStartTextColor = 0x7D8373u;
 
-void ensureFrame(PlaySurface& surface) {
-    if (surface.frameImage.isNull()) newFrame(surface);
-}
-
-void drawStartScreen(const GameAssets& assets, QImage& frame) {
+// The designed start screen's picture and lines, drawn by `painter` in the
+// designed surface's coordinates.
+void drawStartContent(QPainter& painter, const GameAssets& assets) {
     static const QFont makerFont = arialBold(27);
     static const QFont contactFont = arialBold(17);
-    Canvas canvas(frame);
-    canvas.drawImage(0, 0, assets.backImage);
-    canvas.drawImage(50, 35, assets.startImage);
-    canvas.text(250, 385, QString::fromUtf8(kMakerLine), makerFont, kStartTextColor);
-    canvas.text(270, 409, QString::fromUtf8(kContactLine1), contactFont, kStartTextColor);
-    canvas.text(260, 425, QString::fromUtf8(kContactLine2), contactFont, kStartTextColor);
+    if (!assets.startImage.isNull()) painter.drawImage(QPoint(50, 35), assets.startImage);
+    painter.setPen(toQColor(kStartTextColor));
+    const auto line = [&](int x, int y, const char* text, const QFont& font) {
+        painter.setFont(font);
+        painter.drawText(QRectF(x, y, 2000, 200), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine | Qt::TextDontClip,
+                         QString::fromUtf8(text));
+    };
+    line(250, 385, kMakerLine, makerFont);
+    line(270, 409, kContactLine1, contactFont);
+    line(260, 425, kContactLine2, contactFont);
+}
+
+void drawStartScreen(const GameAssets& assets, const GameAssets& art, QImage& frame) {
+    if (frame.size() == QSize(kDesignedSurfaceWidth, kDesignedSurfaceHeight)) {
+        static const QFont makerFont = arialBold(27);
+        static const QFont contactFont = arialBold(17);
+        Canvas canvas(frame);
+        canvas.drawImage(0, 0, assets.backImage);
+        canvas.drawImage(50, 35, assets.startImage);
+        canvas.text(250, 385, QString::fromUtf8(kMakerLine), makerFont, kStartTextColor);
+        canvas.text(270, 409, QString::fromUtf8(kContactLine1), contactFont, kStartTextColor);
+        canvas.text(260, 425, QString::fromUtf8(kContactLine2), contactFont, kStartTextColor);
+        return;
+    }
+    // A larger surface: the background covers it, and the picture with its
+    // lines is the designed composition scaled to fit, in the middle.
+    {
+        Canvas canvas(frame);
+        canvas.drawImage(0, 0, art.backImage);
+    }
+    const double scale = std::min(double(frame.width()) / kDesignedSurfaceWidth,
+                                  double(frame.height()) / kDesignedSurfaceHeight);
+    QPainter painter(&frame);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.translate((frame.width() - kDesignedSurfaceWidth * scale) / 2,
+                      (frame.height() - kDesignedSurfaceHeight * scale) / 2);
+    painter.scale(scale, scale);
+    drawStartContent(painter, assets);
 }
 
 // Thin lines around every cell, then every fifth boundary (from the board's
 // left and top edges) again in the darker colour.
 void drawGrid(Canvas& canvas, const GameState& state) {
+    const BoardGeometry& g = state.geometry;
     const int w = state.width(), h = state.height();
-    const int left = state.boardLeft, top = state.boardTop;
-    const int right = left + kCellPitch * w, bottom = top + kCellPitch * h;
+    const int left = g.left, top = g.top, pitch = g.pitch, block = g.blockPitch();
+    const int right = left + pitch * w, bottom = top + pitch * h;
     const Color line1 = state.colors[colorLine1], line2 = state.colors[colorLine2];
-    for (int i = 0; i <= w; ++i) canvas.line(left + kCellPitch * i, top, left + kCellPitch * i, bottom, line1);
-    for (int i = 0; i <= h; ++i) canvas.line(left, top + kCellPitch * i, right, top + kCellPitch * i, line1);
-    for (int i = 0; i <= 8 && 5 * i <= w; ++i) canvas.line(left + 70 * i, top, left + 70 * i, bottom, line2);
-    for (int i = 0; i <= 6 && 5 * i <= h; ++i) canvas.line(left, top + 70 * i, right, top + 70 * i, line2);
+    for (int i = 0; i <= w; ++i) canvas.line(left + pitch * i, top, left + pitch * i, bottom, line1);
+    for (int i = 0; i <= h; ++i) canvas.line(left, top + pitch * i, right, top + pitch * i, line1);
+    for (int i = 0; i <= 8 && 5 * i <= w; ++i) canvas.line(left + block * i, top, left + block * i, bottom, line2);
+    for (int i = 0; i <= 6 && 5 * i <= h; ++i) canvas.line(left, top + block * i, right, top + block * i, line2);
+}
+
+// `image` scaled by `factor`: smoothly for photographs; pixel for pixel for
+// the keyed overlay, whose transparent colour must stay exact.
+QImage scaledBy(const QImage& image, double factor, Qt::TransformationMode mode) {
+    if (image.isNull()) return image;
+    const QSize size(std::max(1, int(image.width() * factor + 0.5)), std::max(1, int(image.height() * factor + 0.5)));
+    return image.scaled(size, Qt::IgnoreAspectRatio, mode).convertToFormat(QImage::Format_RGB32);
+}
+
+// The background scaled smoothly to cover the whole surface, its middle kept.
+QImage coverScaled(const QImage& image, QSize surface) {
+    if (image.isNull()) return image;
+    const QImage scaled = image.scaled(surface, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    return scaled
+        .copy((scaled.width() - surface.width()) / 2, (scaled.height() - surface.height()) / 2, surface.width(),
+              surface.height())
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 }  // namespace
 
+QSize surfaceSize(const PlaySurface& surface) {
+    return QSize(surfaceWidthFor(surface.clientWidth), surfaceHeightFor(surface.clientHeight));
+}
+
+void layOutBoard(GameState& state, const PlaySurface& surface) {
+    BoardLayoutInput input;
+    input.clientWidth = surface.clientWidth;
+    input.clientHeight = surface.clientHeight;
+    input.columns = state.width();
+    input.rows = state.height();
+    input.rowClues = std::span<const std::string>(state.rowClues).subspan(1, size_t(input.rows));
+    input.columnClues = std::span<const std::string>(state.columnClues).subspan(1, size_t(input.columns));
+    input.font = clueFontMetrics();
+    state.geometry = boardGeometry(input);
+}
+
+const GameAssets& surfaceArt(const GameAssets& assets, PlaySurface& surface, const BoardGeometry& geometry) {
+    if (geometry.designed) return assets;
+    if (surface.artScaled && surface.artFor == geometry) return surface.art;
+    const double factor = double(geometry.pitch) / kDesignedPitch;
+    GameAssets& art = surface.art;
+    art.backImage = coverScaled(assets.backImage, QSize(geometry.surfaceWidth, geometry.surfaceHeight));
+    art.endImage = scaledBy(assets.endImage, factor, Qt::SmoothTransformation);
+    art.endOverlay = scaledBy(assets.endOverlay, factor, Qt::FastTransformation);
+    art.startImage = assets.startImage;
+    art.overlayKey = assets.overlayKey;
+    surface.artFor = geometry;
+    surface.artScaled = true;
+    return art;
+}
+
 void newFrame(PlaySurface& surface) {
-    surface.frameImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    const QSize size = surfaceSize(surface);
+    surface.frameImage = makeSurface(size.width(), size.height());
     surface.drawnOver = surface.frameImage.rect();
     surface.showsEndScreen = false;
 }
 
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface) {
-    surface.boardImage = makeSurface(kSurfaceWidth, kSurfaceHeight);
+    const BoardGeometry& g = state.geometry;
+    surface.boardImage = makeSurface(g.surfaceWidth, g.surfaceHeight);
+    const GameAssets& art = surfaceArt(assets, surface, g);
     Canvas canvas(surface.boardImage);
-    canvas.drawImage(0, 0, assets.backImage);
+    canvas.drawImage(0, 0, art.backImage);
     const int w = state.width(), h = state.height();
-    canvas.fillRect(state.boardLeft, state.boardTop, state.boardLeft + kCellPitch * w,
-                    state.boardTop + kCellPitch * h, state.colors[colorBack1]);
+    canvas.fillRect(g.left, g.top, g.left + g.pitch * w, g.top + g.pitch * h, state.colors[colorBack1]);
     drawGrid(canvas, state);
     surface.greyed = greyedClues(state);
     const auto clueColor = [](bool grey) { return grey ? kGreyedClueColor : kClueColor; };
@@ -68,16 +154,22 @@ void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surf
 
 QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
     state.redrawPending = false;
-    ensureFrame(surface);
+    // A first frame, or a window of another size: a new frame, composed whole.
+    const bool resized = surface.frameImage.isNull() || surface.frameImage.size() != surfaceSize(surface);
+    if (resized) newFrame(surface);
     if (!state.boardShown) {
-        drawStartScreen(assets, surface.frameImage);
+        if (resized) layOutBoard(state, surface);
+        drawStartScreen(assets, surfaceArt(assets, surface, state.geometry), surface.frameImage);
         surface.drawnOver = surface.frameImage.rect();
         surface.showsEndScreen = false;
         return surface.frameImage.rect();
     }
     QRect changed;
-    // A line whose clue turns grey, or black again, changes the static layer.
-    if (state.boardStale || greyedClues(state) != surface.greyed) {
+    // A new puzzle or a new size is laid out again; a line whose clue turns
+    // grey, or black again, changes the static layer too.
+    const bool relaid = state.boardStale || resized;
+    if (relaid) layOutBoard(state, surface);
+    if (relaid || greyedClues(state) != surface.greyed) {
         tablero(state, assets, surface);
         copyPixels(surface.frameImage, surface.boardImage);
         surface.drawnOver = QRect();

@@ -17,8 +17,13 @@ extern const char* const kContactLine1;
 extern const char* const kContactLine2;
 
 struct PlaySurface {
-    QImage frameImage;   // 780 x 555, composed every frame
-    QImage boardImage;   // 780 x 555, the static layer
+    // The window's client area. The surface fills it but for the designed
+    // strips below and right; at the designed size it is 780 x 555.
+    int clientWidth = kDesignedClientWidth;
+    int clientHeight = kDesignedClientHeight;
+
+    QImage frameImage;   // the surface's size, composed every frame
+    QImage boardImage;   // the surface's size, the static layer
     // Where frameImage may differ from boardImage: the part the last frame
     // drew over the static layer. Copying the static layer in again changes
     // only that part of what is on show.
@@ -29,10 +34,28 @@ struct PlaySurface {
     // The clues boardImage shows grey; the layer is built again when the
     // lines to grey change.
     GreyedClues greyed;
+    // The artwork as this surface draws it: the loaded pictures at the
+    // designed size; scaled to the surface and the board at any other
+    // (`artFor` the geometry it was scaled for).
+    GameAssets art;
+    BoardGeometry artFor;
+    bool artScaled = false;
 };
+
+// The surface size that the client area asks for.
+QSize surfaceSize(const PlaySurface& surface);
+
+// Lays the board out for the surface's client size and the puzzle on show
+// (its size and clues): sets state.geometry.
+void layOutBoard(GameState& state, const PlaySurface& surface);
+
+// The artwork to draw with: `assets` itself on the designed surface, else
+// the copy scaled for `geometry` (made when the geometry changed).
+const GameAssets& surfaceArt(const GameAssets& assets, PlaySurface& surface, const BoardGeometry& geometry);
 
 // Gives the surface a new frame of the surface's size in the window's
 // background colour, which shows nothing of the static layer yet.
+// A new client size takes effect at the next frame, which is composed whole.
 void newFrame(PlaySurface& surface);
 
 // Rebuilds boardImage: background, board fill, grid lines, all clues (those

@@ -6,10 +6,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QResizeEvent>
+#include <QSettings>
 #include <QTimer>
 #include <QUrl>
+#include <algorithm>
 #include <filesystem>
 
+#include "game/game_preferences.h"
 #include "game/play_key_map.h"
 #include "game/hint.h"
 #include "game/puzzle.h"
@@ -43,6 +47,9 @@ const SideButton kSideButtons[] = {
     {&Tfjuego::Button5, "Help (On-Line)", {705, 327, 65, 38}, &Tfjuego::Button5Click},
 };
 
+// The "Select Picture" panel at the designed size.
+const QRect kSelectPanelPlace(304, 264, 193, 97);
+
 // The game's name for a Qt button; nothing for buttons the game does not use.
 std::optional<MouseButton> gameButton(Qt::MouseButton button) {
     switch (button) {
@@ -62,6 +69,39 @@ Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent)
     buildControls();
     connectHandlers();
     runGuarded([this] { FormCreate(); });
+    restorePreferences();
+}
+
+// A resize of a hidden window reaches resizeEvent only when it is shown:
+// its last size is kept here too.
+Tfjuego::~Tfjuego() { rememberPreferences(); }
+
+void Tfjuego::restorePreferences() {
+    settings_ = platform_.userSettings();
+    if (!settings_) return;
+    const GamePreferences preferences = readGamePreferences(*settings_);
+    state_.greyFinishedClues = preferences.greyFinishedClues;
+    resize(preferences.windowSize);
+    // Centred for the size it opens at, frame included, as the designed one is.
+    if (preferences.windowSize != QSize(kGameClientWidth, kGameClientHeight))
+        centreOnScreen(*this, preferences.windowSize.width() + kGameOuterWidth - kGameClientWidth,
+                       preferences.windowSize.height() + kGameOuterHeight - kGameClientHeight);
+    if (preferences.maximised) setWindowState(windowState() | Qt::WindowMaximized);
+}
+
+void Tfjuego::rememberPreferences() {
+    if (!settings_) return;
+    GamePreferences preferences = readGamePreferences(*settings_);
+    preferences.maximised = isMaximized();
+    // A maximised window keeps the size it returns to.
+    if (!isMaximized() && !isFullScreen()) preferences.windowSize = size();
+    preferences.greyFinishedClues = state_.greyFinishedClues;
+    writeGamePreferences(*settings_, preferences);
+}
+
+void Tfjuego::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) rememberPreferences();
 }
 
 template <typename Handler>
@@ -74,6 +114,8 @@ void Tfjuego::buildControls() {
     setWindowTitle(QStringLiteral("Mosarin"));
     dressWindow(*this);
     resize(kGameClientWidth, kGameClientHeight);
+    // It may grow (and be maximised) but never shrink below the designed size.
+    setMinimumSize(kGameClientWidth, kGameClientHeight);
 
     Image1 = new ImageView(this);
     Image1->setGeometry(0, 0, kSurfaceWidth, kSurfaceHeight);
@@ -84,6 +126,10 @@ void Tfjuego::buildControls() {
         this->*side.control = button;
     }
     Button5->setToolTip(playKeysTooltip());
+    hintLine = new QLabel(this);
+    hintLine->setAutoFillBackground(true);
+    hintLine->setContentsMargins(6, 2, 6, 2);
+    hintLine->hide();
     buildSelectPanel();
 
     Timer1 = new QTimer(this);
@@ -96,7 +142,7 @@ void Tfjuego::buildSelectPanel() {
     gp1->setFrameStyle(QFrame::Panel | QFrame::Raised);
     gp1->setLineWidth(1);
     gp1->setAutoFillBackground(true);
-    gp1->setGeometry(304, 264, 193, 97);
+    gp1->setGeometry(kSelectPanelPlace);
 
     S1 = new QLabel(QStringLiteral("Select Picture"), gp1);
     S1->move(56, 8);
@@ -114,6 +160,25 @@ void Tfjuego::buildSelectPanel() {
     Button4->setGeometry(56, 64, 81, 25);
 
     gp1->hide();
+}
+
+// The surface fills the window but for the designed strips; the buttons
+// keep their distance from the right edge and the panel stays in the middle.
+// The next frame is laid out for the new size.
+void Tfjuego::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    const int width = std::max(this->width(), kGameClientWidth);
+    const int height = std::max(this->height(), kGameClientHeight);
+    Image1->setGeometry(0, 0, surfaceWidthFor(width), surfaceHeightFor(height));
+    const int shift = width - kGameClientWidth;
+    for (const SideButton& side : kSideButtons) (this->*side.control)->setGeometry(side.place.translated(shift, 0));
+    placeHintLine();
+    gp1->move(kSelectPanelPlace.translated(shift / 2, (height - kGameClientHeight) / 2).topLeft());
+    rememberPreferences();
+    if (surface_.clientWidth == width && surface_.clientHeight == height) return;
+    surface_.clientWidth = width;
+    surface_.clientHeight = height;
+    runGuarded([this] { state_.redrawPending = true; });
 }
 
 void Tfjuego::connectHandlers() {
@@ -142,8 +207,7 @@ void Tfjuego::connectHandlers() {
 }
 
 void Tfjuego::FormCreate() {
-    state_.boardLeft = kBoardLeft;
-    state_.boardTop = kBoardTop;
+    state_.geometry = designedBoardGeometry();
     state_.playGrid.clear();
     state_.library.clear();
     centreOnScreen(*this, kGameOuterWidth, kGameOuterHeight);
@@ -215,7 +279,15 @@ void Tfjuego::Button5Click() {
 
 // Button2Click and Button3Click (saved games) are in tfjuego_saved_games.cpp.
 
+void Tfjuego::placeHintLine() {
+    const int width = std::max(this->width(), kGameClientWidth) - kButtonStripWidth;
+    hintLine->setGeometry(0, 0, width, hintLine->sizeHint().height());
+}
+
 void Tfjuego::Timer1Timer() {
+    // A new board, or a change of this one, ends what the last hint said.
+    if (state_.boardStale || !state_.puzzleActive) state_.hintStands = false;
+    if (hintLine->isVisible() && !state_.hintStands) hintLine->hide();
     if (!state_.frameDue()) return;
     const QRect changed = mostrar(state_, assets_, surface_, platform_);
     Image1->showFrame(surface_.frameImage, changed);
@@ -232,7 +304,9 @@ bool Tfjuego::gameKeyPressed(const QKeyEvent& event) {
     if (!press) return false;
     bool taken = false;
     runGuarded([&] {
+        const bool greyBefore = state_.greyFinishedClues;
         taken = playKey(state_, *press);
+        if (state_.greyFinishedClues != greyBefore) rememberPreferences();
         if (taken && press->key == PlayKey::Hint && !press->autoRepeat) showHint();
     });
     return taken;
@@ -298,7 +372,16 @@ bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
 void Tfjuego::showHint() {
     const Hint hint = findHint(state_);
     if (hint.kind == HintKind::None) return;
-    platform_.showMessage(MessageKind::Information, QString::fromStdString(hint.sentence));
+    hintLine->setText(QString::fromStdString(hint.sentence));
+    placeHintLine();
+    hintLine->show();
+    hintLine->raise();
+    // The cell it names is outlined; for a hint about a whole row, the
+    // cell of that row under the cross.
+    state_.hintStands = true;
+    state_.hintColumn = hint.column >= 0 ? hint.column : hint.row >= 0 ? state_.hoverColumn : -1;
+    state_.hintRow = hint.row >= 0 ? hint.row : hint.column >= 0 ? state_.hoverRow : -1;
+    state_.redrawPending = true;
     if (hint.row < 0 && hint.column < 0) return;
     // A hint that names only a row keeps the column of the cross as it is.
     if (hint.row >= 0) state_.hoverRow = hint.row;

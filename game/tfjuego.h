@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QWidget>
+#include <memory>
 #include <optional>
 
 #include "game/game_state.h"
@@ -20,6 +21,8 @@ class QComboBox;
 class QFrame;
 class QKeyEvent;
 class QLabel;
+class QResizeEvent;
+class QSettings;
 class QPushButton;
 class QTimer;
 
@@ -36,6 +39,7 @@ public:
     // and a tick that leaves nothing due lets it sleep.
     // `programFolder` ends with a path separator.
     Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr);
+    ~Tfjuego() override;
 
     // The Pictures Editor opened by "Edit Pictures"; none means it opens nothing.
     void setEditorWindow(ModalWindow* editor) { editor_ = editor; }
@@ -64,7 +68,8 @@ public:
     bool gameKeyPressed(const QKeyEvent& event);
     // Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+E and F1 run their button's command.
     bool commandKeyPressed(const QKeyEvent& event);
-    // H: the explained hint in an information box; the highlight cross then
+    // H: the explained hint in a line of the window, with the cell it names
+    // outlined, both until the board next changes; the highlight cross
     // moves onto what it names. Never changes a cell.
     void showHint();
 
@@ -79,17 +84,26 @@ public:
     QFrame* gp1 = nullptr;
     QLabel* S1 = nullptr;
     QComboBox* cb1 = nullptr;
+    // H's sentence, in a line along the top of the surface while it holds.
+    QLabel* hintLine = nullptr;
     QTimer* Timer1 = nullptr;
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildControls();
+    // The size, the maximised state and the toggles of the last run.
+    void restorePreferences();
+    // Keeps them for the next run (nothing without a settings store).
+    void rememberPreferences();
     void buildSelectPanel();
+    void placeHintLine();
     void connectHandlers();
     // inicializarvar1 with the panel hidden and any damage to the library reported.
     void resetToStartScreen();
@@ -111,6 +125,7 @@ private:
     GameAssets assets_;
     bool libraryFailureTold_ = false;   // told once until the library can be read again
     std::optional<FrameTimer> frameTimer_;   // made with Timer1
+    std::unique_ptr<QSettings> settings_;   // the user's preferences, when the platform keeps any
 };
 
 }  // namespace mosarin

@@ -6,6 +6,12 @@
 #
 #   scripts/measure-real.sh path/to/mosarin [seconds per phase, default 10]
 #
+# MOSARIN_SCREEN=WIDTHxHEIGHT (say 1920x1080) makes the virtual screen that
+# size and, after the end animation at the designed size, makes the window
+# fill the whole screen and measures the end animation again at that size
+# (Xvfb runs no window manager, so the window is sized to the screen rather
+# than maximised by one).
+#
 # MOSARIN_PROFILE=file also records a perf call-graph profile of the end
 # animation into that file.
 #
@@ -55,7 +61,7 @@ for n in $(seq 141 180); do
   if [[ ! -e /tmp/.X11-unix/X$n && ! -e /tmp/.X$n-lock ]]; then display=":$n"; break; fi
 done
 [[ -n "$display" ]] || { echo "no free X display number" >&2; exit 1; }
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+Xvfb "$display" -screen 0 "${MOSARIN_SCREEN:-1024x768}x24" -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
 for _ in $(seq 1 100); do
@@ -63,7 +69,7 @@ for _ in $(seq 1 100); do
   sleep 0.1
 done
 
-QT_QPA_PLATFORM=xcb "$work/mosarin" >"$work/mosarin.log" 2>&1 &
+XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$work/mosarin" >"$work/mosarin.log" 2>&1 &
 game_pid=$!
 window=$(timeout 20 xdotool search --sync --onlyvisible --name '^Mosarin$' | head -n 1)
 eval "$(xdotool getwindowgeometry --shell "$window")"
@@ -156,6 +162,13 @@ if ! animating; then
 fi
 sleep 2
 measure "end animation"
+if [[ -n "${MOSARIN_SCREEN:-}" ]]; then
+  xdotool windowmove --sync "$window" 0 0 windowsize --sync "$window" "${MOSARIN_SCREEN%x*}" "${MOSARIN_SCREEN#*x}"
+  xdotool mousemove 5 5
+  sleep 2
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  measure "end anim ${WIDTH}x${HEIGHT}"
+fi
 if [[ -n "${MOSARIN_PROFILE:-}" ]]; then   # a call-graph profile of the end animation
   perf record -q -F 999 --call-graph dwarf -o "$MOSARIN_PROFILE" -p "$game_pid" -- sleep "$seconds" >/dev/null 2>&1
   echo "profile of the end animation in $MOSARIN_PROFILE"

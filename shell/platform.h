@@ -2,7 +2,9 @@
 // Everything modal or outside the process goes through this interface, so the
 // windows can be driven by tests with scripted answers and a fixed clock.
 
+#include <QSettings>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "picture/picture_record.h"
@@ -38,6 +40,10 @@ public:
     virtual LocalDateTime now() = 0;
     // Uniform integer in 0..bound-1 (bound > 0).
     virtual int randomBelow(int bound) = 0;
+    // The user's preferences kept between runs (the window's size, the
+    // toggles), in the desktop's usual place for them, never the program
+    // folder. None keeps nothing: every run starts as designed.
+    virtual std::unique_ptr<QSettings> userSettings() { return nullptr; }
 };
 
 }  // namespace mosarin

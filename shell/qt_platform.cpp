@@ -1,5 +1,7 @@
 #include "shell/qt_platform.h"
 
+#include <QSettings>
+
 #include <QApplication>
 #include <QColorDialog>
 #include <QDateTime>
@@ -97,6 +99,13 @@ LocalDateTime QtPlatform::now() {
 int QtPlatform::randomBelow(int bound) {
     if (bound <= 1) return 0;
     return std::uniform_int_distribution<int>(0, bound - 1)(generator_);
+}
+
+std::unique_ptr<QSettings> QtPlatform::userSettings() {
+    // The desktop's usual place: ~/.config/Mosarin/Mosarin.conf on Linux,
+    // the registry on Windows.
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Mosarin"),
+                                       QStringLiteral("Mosarin"));
 }
 
 }  // namespace mosarin

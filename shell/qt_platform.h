@@ -25,6 +25,7 @@ public:
     void openUrl(const QString& url) override;
     LocalDateTime now() override;
     int randomBelow(int bound) override;
+    std::unique_ptr<QSettings> userSettings() override;
 
 private:
     std::mt19937 generator_;

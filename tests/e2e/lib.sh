@@ -62,10 +62,11 @@ write_full_5x5_library() {
   } > "$work/files/pictures.txt"
 }
 
-# start_display: Xvfb on a display number the server picks itself, so that
-# tests running side by side never share one.
+# start_display [WIDTHxHEIGHT]: Xvfb on a display number the server picks
+# itself, so that tests running side by side never share one; 1024x768
+# unless told.
 start_display() {
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
     if [[ -s "$work/display" ]]; then
@@ -91,7 +92,8 @@ find_window() {
 }
 
 start_game() {
-  QT_QPA_PLATFORM=xcb "$work/mosarin" >"$work/mosarin.log" 2>&1 &
+  # Settings of its own: the user's remembered window size never reaches a test.
+  XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$work/mosarin" >"$work/mosarin.log" 2>&1 &
   game_pid=$!
   find_window Mosarin 780 555
 }

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QFrame>
 #include <QKeySequence>
+#include <QLabel>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -12,6 +13,8 @@
 
 #include <functional>
 
+#include "game/keyboard_cursor.h"
+#include "shell/canvas.h"
 #include "tests/game/rules_fixtures.h"
 #include "tests/game/tfjuego_fixture.h"
 
@@ -135,7 +138,7 @@ TEST_F(GameWindowTest, KeyHExplainsAHintAndMovesTheCrossWithoutMarkingACell) {
     const struct {
         const char* name;
         std::function<void()> setUp;
-        QString sentence;   // in an Information box; none when empty
+        QString sentence;   // in the hint line; none when empty
         QPoint cross;
     } steps[] = {
         {"no puzzle on the start screen", [] {}, {}, {-1, -1}},
@@ -150,17 +153,43 @@ TEST_F(GameWindowTest, KeyHExplainsAHintAndMovesTheCrossWithoutMarkingACell) {
         game.Timer1->stop();
         const auto cells = game.state().playGrid.cells;
         const size_t shown = platform.messages.size();
+        game.hintLine->hide();
         game.Button1->setFocus();
         QTest::keyClick(game.Button1, Qt::Key_H);
-        ASSERT_EQ(platform.messages.size(), shown + !step.sentence.isEmpty());
+        // No box: the sentence stands in a line of the window.
+        ASSERT_EQ(platform.messages.size(), shown);
+        EXPECT_EQ(game.hintLine->isVisible(), !step.sentence.isEmpty());
         if (!step.sentence.isEmpty()) {
-            EXPECT_EQ(platform.messages.back().kind, ShownMessage::Information);
-            EXPECT_EQ(platform.messages.back().text, step.sentence);
+            EXPECT_EQ(game.hintLine->text(), step.sentence);
             EXPECT_TRUE(game.Timer1->isActive()) << "the frame it asked for wakes the timer";
         }
         EXPECT_TRUE(game.state().playGrid.cells == cells) << "no cell changed";
         EXPECT_EQ(QPoint(game.state().hoverColumn, game.state().hoverRow), step.cross);
     }
+}
+
+TEST_F(GameWindowTest, TheHintsLineAndItsOutlineStayUntilTheBoardChanges) {
+    playPicture(game, 4);   // the hint names column 2, row 1
+    QTest::keyClick(&game, Qt::Key_H);
+    game.Timer1Timer();
+    const QPoint edge(130 + 14 + 0, 120 + 7), ring(130 + 14 + 1, 120 + 7);   // left of that cell
+    const QRgb outline = 0xFF000000u | cursorOutlineColor(toRgb(kTestColors[colorPicture]) & 0xFFFFFF,
+                                                          toRgb(kTestColors[colorBack1]) & 0xFFFFFF);
+    EXPECT_TRUE(game.hintLine->isVisible());
+    EXPECT_EQ(shownAt(edge), outline);
+    EXPECT_EQ(shownAt(ring), outline);
+    // Moving the pointer is no change of the board: both stay.
+    game.Image1MouseMove(130 + 7, 120 + 14 * 2 + 7);
+    game.Timer1Timer();
+    EXPECT_TRUE(game.hintLine->isVisible());
+    EXPECT_EQ(shownAt(edge), outline);
+    // A press that changes a cell ends them.
+    game.posiciona(MouseButton::Left, 130 + 7, 120 + 14 * 2 + 7);
+    game.Image1MouseUp();
+    game.Timer1Timer();
+    EXPECT_FALSE(game.hintLine->isVisible());
+    EXPECT_EQ(shownAt(edge), toRgb(kTestColors[colorLine1]));
+    EXPECT_EQ(shownAt(ring), toRgb(kTestColors[colorBack1]));
 }
 
 }  // namespace

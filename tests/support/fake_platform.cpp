@@ -1,5 +1,7 @@
 #include "tests/support/fake_platform.h"
 
+#include <QSettings>
+
 namespace mosarin::testing {
 
 void FakePlatform::showMessage(MessageKind kind, const QString& text) {
@@ -40,6 +42,11 @@ std::optional<Color> FakePlatform::chooseColor(Color initial) {
 }
 
 void FakePlatform::openUrl(const QString& url) { openedUrls << url; }
+
+std::unique_ptr<QSettings> FakePlatform::userSettings() {
+    if (settingsFile.isEmpty()) return nullptr;
+    return std::make_unique<QSettings>(settingsFile, QSettings::IniFormat);
+}
 
 int FakePlatform::randomBelow(int bound) {
     if (randomValues.empty()) return bound - 1;

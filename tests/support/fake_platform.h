@@ -27,6 +27,9 @@ public:
     void openUrl(const QString& url) override;
     LocalDateTime now() override { return clock; }
     int randomBelow(int bound) override;
+    // Preferences in this file when one is named; none remembered otherwise.
+    std::unique_ptr<QSettings> userSettings() override;
+    QString settingsFile;
 
     // What happened.
     std::vector<ShownMessage> messages;
