@@ -2,7 +2,7 @@
 // a 40 x 30 random picture on which the player has marked everything line
 // logic gives, so no single line decides another cell and the hint has to
 // try cells both ways. Several seeds; the counter says which kind of hint
-// the last one gave.
+// the last one gave ("late": its trials ran out of time).
 #include <benchmark/benchmark.h>
 
 #include <random>
@@ -49,8 +49,36 @@ void BM_HintWhenLineLogicIsExhausted(benchmark::State& bench) {
     }
     bench.counters["probe"] = kind == HintKind::Probe ? 1 : 0;
     bench.counters["nothing"] = kind == HintKind::NoDeduction ? 1 : 0;
+    bench.counters["late"] = kind == HintKind::OutOfTime ? 1 : 0;
 }
 BENCHMARK(BM_HintWhenLineLogicIsExhausted)->DenseRange(1, 5)->Unit(benchmark::kMillisecond);
+
+// Unmarked boards of regular pictures, where line logic decides nothing and
+// the hint's trials are at their most expensive: the checkerboard and bands
+// that run diagonally (filled where (row + column) mod p < p / 2).
+GameState unmarkedPattern(int period) {
+    GameState state = stuckBoard(1);
+    state.playGrid = {};
+    for (int row = 1; row <= kMaxHeight; ++row)
+        for (int column = 1; column <= kMaxWidth; ++column)
+            state.solutionGrid.at(column, row) = period == 2 ? (row + column) % 2 : (row + column) % period < period / 2;
+    return state;
+}
+
+void BM_HintOnAnUnmarkedPattern(benchmark::State& bench) {
+    const GameState state = unmarkedPattern(static_cast<int>(bench.range(0)));
+    HintKind kind = HintKind::None;
+    for (auto _ : bench) {
+        const Hint hint = findHint(state);
+        kind = hint.kind;
+        benchmark::DoNotOptimize(hint.sentence.data());
+    }
+    bench.counters["probe"] = kind == HintKind::Probe ? 1 : 0;
+    bench.counters["nothing"] = kind == HintKind::NoDeduction ? 1 : 0;
+    bench.counters["late"] = kind == HintKind::OutOfTime ? 1 : 0;
+}
+// 2 is the checkerboard; 4 to 8 the bands.
+BENCHMARK(BM_HintOnAnUnmarkedPattern)->Arg(2)->DenseRange(4, 8)->Unit(benchmark::kMillisecond);
 
 void BM_HintOnAFreshBoard(benchmark::State& bench) {
     GameState state = stuckBoard(1);
