@@ -26,9 +26,10 @@ struct Hint {
     std::string sentence;
 };
 
-// How long a hint may work before it gives up on trying cells. It runs on
-// the window's thread, so this is what H can freeze the game for at most
-// (plus the single-line steps, well under a millisecond on 40 x 30).
+// How long a hint may work before it gives up on trying cells, counted from
+// the call. It runs on the window's thread, so this bounds what H can freeze
+// the game for; the mistake and single-line steps (well under a millisecond
+// on 40 x 30) always run to the end, even past it.
 inline constexpr std::chrono::milliseconds kHintTime{40};
 
 // The hint for the game in `state`, over the current picture's area. The
