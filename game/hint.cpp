@@ -153,11 +153,19 @@ Hint lineDeduction(const Grid& grid, const Clues& clues) {
 // trial whose value an earlier fitting trial already implied is skipped:
 // it is contained in that trial, so it cannot break a line, and skipping it
 // names the same cell as trying everything would (on a checkerboard it
-// saves all but a few of the trials).
-Hint probeDeduction(const Grid& grid, const Clues& clues) {
+// saves all but a few of the trials). Once `budget` has run out, before a
+// trial or inside one, the hint says it found nothing quickly.
+Hint probeDeduction(const Grid& grid, const Clues& clues, const solver::Budget& budget) {
     // A few thousand cache slots: one hint meets few line states twice, and
     // clearing a large table would cost more than it saves.
     solver::Propagator propagator(clues, 4096);
+    propagator.setBudget(&budget);
+    auto outOfTime = [] {
+        Hint hint;
+        hint.kind = HintKind::OutOfTime;
+        hint.sentence = "No single row or column decides another cell, and no trial decided one quickly.";
+        return hint;
+    };
     std::vector<std::uint8_t> implied(grid.cells.size());   // bit 1: filled, bit 2: empty
     auto bitOf = [](Cell value) { return value == Cell::Filled ? std::uint8_t{1} : std::uint8_t{2}; };
     Grid trial = grid;
@@ -166,9 +174,13 @@ Hint probeDeduction(const Grid& grid, const Clues& clues) {
             if (grid.at(column, row) != Cell::Unknown) continue;
             for (const Cell value : {Cell::Filled, Cell::Empty}) {
                 if (implied[static_cast<size_t>(row) * grid.width + column] & bitOf(value)) continue;
+                // A trial is a few microseconds, a look at the clock far less.
+                if (budget.timeIsUp()) return outOfTime();
                 trial.cells = grid.cells;
                 trial.at(column, row) = value;
-                if (propagator.propagateCell(trial, column, row)) {
+                const bool fits = propagator.propagateCell(trial, column, row);
+                if (propagator.interrupted()) return outOfTime();
+                if (fits) {
                     for (size_t i = 0; i < trial.cells.size(); ++i) {
                         if (grid.cells[i] == Cell::Unknown && trial.cells[i] != Cell::Unknown) implied[i] |= bitOf(trial.cells[i]);
                     }
@@ -196,7 +208,8 @@ Hint probeDeduction(const Grid& grid, const Clues& clues) {
 
 }  // namespace
 
-Hint findHint(const GameState& state) {
+Hint findHint(const GameState& state, std::chrono::microseconds time) {
+    const solver::Budget budget = solver::Budget::forSeconds(std::chrono::duration<double>(time).count());
     if (!state.puzzleActive || state.solved) return {};
     if (const int row = firstRowWithMistake(state); row >= 0) {
         Hint hint;
@@ -210,7 +223,7 @@ Hint findHint(const GameState& state) {
     const Clues clues = solver::cluesOfPicture(state.solutionGrid, state.width(), state.height());
     const Grid grid = playerGrid(state);
     Hint hint = lineDeduction(grid, clues);
-    if (hint.kind == HintKind::None) hint = probeDeduction(grid, clues);
+    if (hint.kind == HintKind::None) hint = probeDeduction(grid, clues, budget);
     return hint;
 }
 

@@ -55,5 +55,39 @@ TEST(Hint, NamesThePlaceAndExplainsIt) {
     }
 }
 
+// On 40 x 30 bands no single line decides a cell, so the hint has to try
+// cells. Without time it must say so rather than search on, yet a mistake or
+// a cell one line decides never depends on time.
+TEST(Hint, TrialsStopWhenTheTimeIsUp) {
+    std::vector<std::string> bands(30, std::string(40, '.'));
+    for (int row = 0; row < 30; ++row)
+        for (int column = 0; column < 40; ++column)
+            if ((row + column) % 4 < 2) bands[static_cast<size_t>(row)][static_cast<size_t>(column)] = '#';
+    const struct {
+        const char* name;
+        std::vector<std::string> board;
+        std::chrono::microseconds time;
+        HintKind kind;
+        int row, column;
+    } cases[] = {
+        {"TrialsWithTime", {}, std::chrono::hours(1), HintKind::Probe, 0, 39},
+        {"TrialsWithoutTime", {}, std::chrono::microseconds(0), HintKind::OutOfTime, -1, -1},
+        {"MistakeWithoutTime", {"", "x"}, std::chrono::microseconds(0), HintKind::Mistake, 1, -1},
+        // With row 2 column 1 filled, a single line decides row 2 column 2.
+        {"OneLineDecidesWithoutTime", {"", "#"}, std::chrono::microseconds(0), HintKind::LineDeduction, 1, 1},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.name);
+        GameState state = playing(bands);
+        setPlayCells(state, test.board);
+        const Hint hint = findHint(state, test.time);
+        EXPECT_EQ(hint.kind, test.kind);
+        EXPECT_EQ(hint.row, test.row);
+        EXPECT_EQ(hint.column, test.column);
+    }
+    const Hint late = findHint(playing(bands), std::chrono::microseconds(0));
+    EXPECT_EQ(late.sentence, "No single row or column decides another cell, and no trial decided one quickly.");
+}
+
 }  // namespace
 }  // namespace mosarin::testing
