@@ -29,6 +29,7 @@ std::optional<KeyPress> playKeyFor(int key, Qt::KeyboardModifiers modifiers, boo
     case Qt::Key_X:
     case Qt::Key_Period: return plain(PlayKey::Mark);
     case Qt::Key_G: return plain(PlayKey::ToggleClueGreying);
+    case Qt::Key_E: return plain(PlayKey::ToggleMistakes);
     case Qt::Key_H: return plain(PlayKey::Hint);
     default: return std::nullopt;
     }
@@ -44,6 +45,7 @@ QString playKeysTooltip() {
         "Ctrl+Z: undo\n"
         "Ctrl+Shift+Z or Ctrl+Y: redo\n"
         "G: grey the clues you have matched\n"
+        "E: red clues for lines that cannot be right\n"
         "H: a hint, explained\n"
         "In the Pictures Editor:\n"
         "F7: check the picture has exactly one solution\n"
