@@ -111,11 +111,13 @@ QRect drawHoveredClues(const GameState& state, QImage& frame) {
     Canvas canvas(frame);
     QRect drawn;
     if (rowInside) {
-        drawRowClue(canvas, state, state.hoverRow + 1, kHoveredClueColor);
+        const bool wrong = state.showMistakes && rowContradicted(state, state.hoverRow + 1);
+        drawRowClue(canvas, state, state.hoverRow + 1, wrong ? kHoveredMistakeClueColor : kHoveredClueColor);
         drawn |= rowClueArea(state, state.hoverRow + 1);
     }
     if (columnInside) {
-        drawColumnClue(canvas, state, state.hoverColumn + 1, kHoveredClueColor);
+        const bool wrong = state.showMistakes && columnContradicted(state, state.hoverColumn + 1);
+        drawColumnClue(canvas, state, state.hoverColumn + 1, wrong ? kHoveredMistakeClueColor : kHoveredClueColor);
         drawn |= columnClueArea(state, state.hoverColumn + 1);
     }
     return drawn;

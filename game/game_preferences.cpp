@@ -10,6 +10,7 @@ namespace {
 const QString kSizeKey = QStringLiteral("game/windowSize");
 const QString kMaximisedKey = QStringLiteral("game/maximised");
 const QString kGreyKey = QStringLiteral("game/greyFinishedClues");
+const QString kMistakesKey = QStringLiteral("game/showMistakes");
 }  // namespace
 
 GamePreferences readGamePreferences(const QSettings& settings) {
@@ -20,6 +21,7 @@ GamePreferences readGamePreferences(const QSettings& settings) {
     preferences.windowSize = stored.isValid() ? stored.expandedTo(designed) : designed;
     preferences.maximised = settings.value(kMaximisedKey, false).toBool();
     preferences.greyFinishedClues = settings.value(kGreyKey, false).toBool();
+    preferences.showMistakes = settings.value(kMistakesKey, false).toBool();
     return preferences;
 }
 
@@ -27,6 +29,7 @@ void writeGamePreferences(QSettings& settings, const GamePreferences& preference
     settings.setValue(kSizeKey, preferences.windowSize);
     settings.setValue(kMaximisedKey, preferences.maximised);
     settings.setValue(kGreyKey, preferences.greyFinishedClues);
+    settings.setValue(kMistakesKey, preferences.showMistakes);
 }
 
 }  // namespace mosarin

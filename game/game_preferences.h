@@ -12,6 +12,7 @@ struct GamePreferences {
     QSize windowSize;            // the client size when not maximised
     bool maximised = false;
     bool greyFinishedClues = false;   // G
+    bool showMistakes = false;        // E
 };
 
 // What `settings` holds; the designed size and everything off for what it

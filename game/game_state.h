@@ -61,6 +61,9 @@ struct GameState {
     PlayHistory history;
     int keyDragMode = dragNone;
     bool greyFinishedClues = false;
+    // Whether a line's clue turns red once no placement of it fits the
+    // line's filled cells and dots (off until the player turns it on with E).
+    bool showMistakes = false;
     // The arrows moved the cross: the cell under it is outlined until the
     // next pointer move.
     bool keyboardCursor = false;

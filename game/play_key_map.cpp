@@ -29,6 +29,7 @@ std::optional<KeyPress> playKeyFor(int key, Qt::KeyboardModifiers modifiers, boo
     case Qt::Key_X:
     case Qt::Key_Period: return plain(PlayKey::Mark);
     case Qt::Key_G: return plain(PlayKey::ToggleClueGreying);
+    case Qt::Key_E: return plain(PlayKey::ToggleMistakes);
     case Qt::Key_H: return plain(PlayKey::Hint);
     default: return std::nullopt;
     }
@@ -57,6 +58,7 @@ QString playKeysTooltip() {
         "Ctrl+Z: undo\n"
         "Ctrl+Shift+Z or Ctrl+Y: redo\n"
         "G: grey the clues you have matched\n"
+        "E: red clues for lines that cannot be right\n"
         "H: a hint, explained\n"
         "Ctrl+N, Ctrl+O, Ctrl+S, Ctrl+E, F1: the buttons\n"
         "Tab: the next button; Return or Space presses it\n"

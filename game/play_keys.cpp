@@ -126,6 +126,11 @@ bool playKey(GameState& state, const KeyPress& press) {
         state.greyFinishedClues = !state.greyFinishedClues;
         state.redrawPending = true;
         break;
+    case PlayKey::ToggleMistakes:
+        if (press.autoRepeat) break;
+        state.showMistakes = !state.showMistakes;
+        state.redrawPending = true;
+        break;
     case PlayKey::Hint: break;
     }
     return true;

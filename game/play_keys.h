@@ -5,7 +5,8 @@
 // as a drag with the button held. All of it goes through the mouse's own
 // handlers at the centre of the cell, so a key does exactly what the mouse
 // would there, the end of the picture included. Ctrl+Z and Ctrl+Y take back
-// and redo steps; G turns clue greying on and off; H asks for a hint.
+// and redo steps; G turns clue greying on and off, E the red clues
+// of contradicted lines; H asks for a hint.
 
 #include "game/game_state.h"
 
@@ -21,6 +22,7 @@ enum class PlayKey {
     Undo,
     Redo,
     ToggleClueGreying,
+    ToggleMistakes,
     Hint,   // the window explains the next step; the board is left alone
 };
 

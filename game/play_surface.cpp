@@ -145,11 +145,19 @@ void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surf
     canvas.fillRect(g.left, g.top, g.left + g.pitch * w, g.top + g.pitch * h, state.colors[colorBack1]);
     drawGrid(canvas, state);
     surface.greyed = greyedClues(state);
-    const auto clueColor = [](bool grey) { return grey ? kGreyedClueColor : kClueColor; };
-    for (int row = 1; row <= h; ++row)
-        drawRowClue(canvas, state, row, clueColor(surface.greyed.rows[static_cast<size_t>(row)]));
-    for (int column = 1; column <= w; ++column)
-        drawColumnClue(canvas, state, column, clueColor(surface.greyed.columns[static_cast<size_t>(column)]));
+    surface.contradicted = contradictedClues(state);
+    // A matched line always fits its clue, so a clue is never both.
+    const auto clueColor = [](bool grey, bool wrong) {
+        return wrong ? kMistakeClueColor : grey ? kGreyedClueColor : kClueColor;
+    };
+    for (int row = 1; row <= h; ++row) {
+        const auto r = static_cast<size_t>(row);
+        drawRowClue(canvas, state, row, clueColor(surface.greyed.rows[r], surface.contradicted.rows[r]));
+    }
+    for (int column = 1; column <= w; ++column) {
+        const auto c = static_cast<size_t>(column);
+        drawColumnClue(canvas, state, column, clueColor(surface.greyed.columns[c], surface.contradicted.columns[c]));
+    }
 }
 
 QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, Platform& platform) {
@@ -166,10 +174,10 @@ QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, 
     }
     QRect changed;
     // A new puzzle or a new size is laid out again; a line whose clue turns
-    // grey, or black again, changes the static layer too.
+    // grey or red, or back to its usual ink, changes the static layer too.
     const bool relaid = state.boardStale || resized;
     if (relaid) layOutBoard(state, surface);
-    if (relaid || greyedClues(state) != surface.greyed) {
+    if (relaid || greyedClues(state) != surface.greyed || contradictedClues(state) != surface.contradicted) {
         tablero(state, assets, surface);
         copyPixels(surface.frameImage, surface.boardImage);
         surface.drawnOver = QRect();

@@ -4,6 +4,7 @@
 
 #include <QImage>
 
+#include "game/clue_mistakes.h"
 #include "game/clue_progress.h"
 #include "game/game_state.h"
 #include "shell/game_assets.h"
@@ -31,9 +32,10 @@ struct PlaySurface {
     // frameImage holds an end screen drawn over a background that covers it
     // whole: the next end screen then changes only the board's part.
     bool showsEndScreen = false;
-    // The clues boardImage shows grey; the layer is built again when the
-    // lines to grey change.
+    // The clues boardImage shows grey and those it shows red; the layer is
+    // built again when either set of lines changes.
     GreyedClues greyed;
+    ContradictedClues contradicted;
     // The artwork as this surface draws it: the loaded pictures at the
     // designed size; scaled to the surface and the board at any other
     // (`artFor` the geometry it was scaled for).
@@ -59,7 +61,8 @@ const GameAssets& surfaceArt(const GameAssets& assets, PlaySurface& surface, con
 void newFrame(PlaySurface& surface);
 
 // Rebuilds boardImage: background, board fill, grid lines, all clues (those
-// of lines the player has matched in grey while greying is on).
+// of lines the player has matched in grey while greying is on, those of
+// lines no placement fits in red while mistakes are shown).
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface);
 
 // Copies boardImage into frameImage and draws highlight, marks, the hovered

@@ -81,6 +81,7 @@ void Tfjuego::restorePreferences() {
     if (!settings_) return;
     const GamePreferences preferences = readGamePreferences(*settings_);
     state_.greyFinishedClues = preferences.greyFinishedClues;
+    state_.showMistakes = preferences.showMistakes;
     resize(preferences.windowSize);
     // Centred for the size it opens at, frame included, as the designed one is.
     if (preferences.windowSize != QSize(kGameClientWidth, kGameClientHeight))
@@ -96,6 +97,7 @@ void Tfjuego::rememberPreferences() {
     // A maximised window keeps the size it returns to.
     if (!isMaximized() && !isFullScreen()) preferences.windowSize = size();
     preferences.greyFinishedClues = state_.greyFinishedClues;
+    preferences.showMistakes = state_.showMistakes;
     writeGamePreferences(*settings_, preferences);
 }
 
@@ -304,9 +306,9 @@ bool Tfjuego::gameKeyPressed(const QKeyEvent& event) {
     if (!press) return false;
     bool taken = false;
     runGuarded([&] {
-        const bool greyBefore = state_.greyFinishedClues;
+        const bool greyBefore = state_.greyFinishedClues, mistakesBefore = state_.showMistakes;
         taken = playKey(state_, *press);
-        if (state_.greyFinishedClues != greyBefore) rememberPreferences();
+        if (state_.greyFinishedClues != greyBefore || state_.showMistakes != mistakesBefore) rememberPreferences();
         if (taken && press->key == PlayKey::Hint && !press->autoRepeat) showHint();
     });
     return taken;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "game/clue_fit.h"
 #include "solver/puzzle_solver.h"
 
 namespace mosarin {
@@ -29,7 +30,32 @@ solver::Grid gridOf(const FairPicture& picture) {
     return grid;
 }
 
-// The cells that show why the picture is not yet fair: where two solutions
+// A picture whose clue is cut off at the game window's designed size cannot
+// be solved there. The cells that bring the first such line nearer to
+// fitting: its empty cells beside a run, between its first and last run.
+// Filling one lengthens a run and narrows a gap, and closing a gap merges
+// two runs, so the line's clue never gets longer. Empty when every clue fits.
+std::vector<std::pair<int, int>> cellsShorteningACutClue(const FairPicture& picture, const solver::Clues& clues) {
+    const std::vector<CutClue> cut = cluesCutAtDesignedSize(clues);
+    if (cut.empty()) return {};
+    const CutClue& line = cut.front();
+    const int length = line.row ? picture.width : picture.height;
+    const auto cellAt = [&](int i) {
+        return line.row ? std::pair{i, line.line - 1} : std::pair{line.line - 1, i};
+    };
+    const auto filledAt = [&](int i) { return i >= 0 && i < length && picture.filled(cellAt(i).first, cellAt(i).second); };
+    int first = 0, last = length - 1;
+    while (first < length && !filledAt(first)) ++first;
+    while (last >= 0 && !filledAt(last)) --last;
+    std::vector<std::pair<int, int>> cells;
+    for (int i = first + 1; i < last; ++i) {
+        if (!filledAt(i) && (filledAt(i - 1) || filledAt(i + 1))) cells.push_back(cellAt(i));
+    }
+    return cells;
+}
+
+// The cells that show why the picture is not yet fair: a clue cut off at the
+// designed size first, then where two solutions
 // differ, or else where line logic stops. Empty when it is fair.
 std::vector<std::pair<int, int>> ambiguousCells(const FairPicture& picture, FairGrade grade) {
     // An empty picture has one solution, but no puzzle: nothing to find and
@@ -41,6 +67,7 @@ std::vector<std::pair<int, int>> ambiguousCells(const FairPicture& picture, Fair
         return every;
     }
     const solver::Clues clues = solver::cluesOfGrid(gridOf(picture));
+    if (std::vector<std::pair<int, int>> cells = cellsShorteningACutClue(picture, clues); !cells.empty()) return cells;
     solver::Grid known(picture.width, picture.height);
     solver::Propagator propagator(clues);
     propagator.propagateAll(known);   // the picture itself fits, so no contradiction

@@ -28,7 +28,8 @@ struct FairPicture {
 };
 
 // A picture of width x height (1..40 x 1..30) with exactly one solution, of
-// the grade asked for. The same generator state gives the same picture: the
+// the grade asked for, whose clues all fit the game window at its designed
+// size. The same generator state gives the same picture: the
 // solver works under a node budget here, never a clock. `density` outside
 // 0.3..0.7 (0 by default) is chosen at random within it.
 FairPicture generateFairPicture(int width, int height, FairGrade grade, std::mt19937_64& random, double density = 0);

@@ -52,7 +52,8 @@ play_large_entry() {  # play_large_entry N
   click 1 $((738 + shift_x)) 187                        # "New Game"
   xdotool windowfocus --sync "$window" 2>/dev/null || true
   click 1 $((380 + panel_x)) $((306 + panel_y))         # into the list's text
-  for _ in $(seq 1 "$1"); do xdotool key --window "$window" Down; done
+  # The panel opens with the first entry chosen.
+  for _ in $(seq 2 "$1"); do xdotool key --window "$window" Down; done
   sleep 0.1
   click 1 $((400 + panel_x)) $((340 + panel_y))         # "Play"
   xdotool mousemove 3 3

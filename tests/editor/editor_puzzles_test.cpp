@@ -44,11 +44,15 @@ TEST(EditorFairPicture, CtrlRFillsTheBoardAtTheFieldsSizeAsOneUndoStep) {
     rig.platform.randomValues = {17, 4};
     QTest::keyClick(&rig.editor(), Qt::Key_R, Qt::ControlModifier);
 
-    EXPECT_EQ(rig.state().currentRecord().width, 12);
-    EXPECT_EQ(rig.state().currentRecord().height, 8);
+    // The working size; the library's slot changes only through a save.
+    EXPECT_EQ(rig.state().width(), 12);
+    EXPECT_EQ(rig.state().height(), 8);
+    EXPECT_EQ(rig.state().currentRecord().width, slotBefore.width);
     EXPECT_TRUE(rig.state().modified);
     EXPECT_EQ(rig.fileBytes(), file) << "an unsaved change";
     TPictureRecord board = rig.state().currentRecord();
+    board.width = rig.state().width();
+    board.height = rig.state().height();
     board.packedRows = packRows(rig.state().cells);
     const solver::SolveResult result = solver::solvePuzzle(solver::cluesOfRecord(board), solver::Budget::forSeconds(10));
     EXPECT_EQ(result.verdict, solver::Verdict::Unique);
@@ -60,8 +64,8 @@ TEST(EditorFairPicture, CtrlRFillsTheBoardAtTheFieldsSizeAsOneUndoStep) {
 
     QTest::keyClick(&rig.editor(), Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(rig.state().cells.cells, before.cells);
-    EXPECT_EQ(rig.state().currentRecord().width, slotBefore.width);
-    EXPECT_EQ(rig.state().currentRecord().height, slotBefore.height);
+    EXPECT_EQ(rig.state().width(), slotBefore.width);
+    EXPECT_EQ(rig.state().height(), slotBefore.height);
 }
 
 }  // namespace

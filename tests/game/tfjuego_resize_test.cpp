@@ -58,7 +58,7 @@ TEST_F(GameWindowTest, ALargerWindowLaysTheBoardOutForItsSize) {
     }
 }
 
-TEST(GamePreferences, SizeAndGreyingAreRememberedInTheUsersSettingsNotTheProgramFolder) {
+TEST(GamePreferences, SizeGreyingAndMistakesAreRememberedInTheUsersSettingsNotTheProgramFolder) {
     TempFolder settingsHome;
     GameFolder folder(twelvePictures());
     FakePlatform platform;
@@ -69,9 +69,12 @@ TEST(GamePreferences, SizeAndGreyingAreRememberedInTheUsersSettingsNotTheProgram
         // A first start opens at the designed size, greying off.
         EXPECT_EQ(first.size(), QSize(kGameClientWidth, kGameClientHeight));
         EXPECT_FALSE(first.state().greyFinishedClues);
+        EXPECT_FALSE(first.state().showMistakes);
         playPicture(first, 1);
         QKeyEvent g(QEvent::KeyPress, Qt::Key_G, Qt::NoModifier, QStringLiteral("g"));
         EXPECT_TRUE(first.gameKeyPressed(g));
+        QKeyEvent e(QEvent::KeyPress, Qt::Key_E, Qt::NoModifier, QStringLiteral("e"));
+        EXPECT_TRUE(first.gameKeyPressed(e));
         first.resize(1000, 700);
     }
     {
@@ -79,6 +82,7 @@ TEST(GamePreferences, SizeAndGreyingAreRememberedInTheUsersSettingsNotTheProgram
         second.Timer1->stop();
         EXPECT_EQ(second.size(), QSize(1000, 700));
         EXPECT_TRUE(second.state().greyFinishedClues);
+        EXPECT_TRUE(second.state().showMistakes);
     }
     // A size below the designed one (edited by hand) opens at the designed size.
     {

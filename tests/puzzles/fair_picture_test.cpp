@@ -8,6 +8,7 @@
 
 #include "app/puzzle_commands.h"
 #include "picture/library_file.h"
+#include "game/clue_fit.h"
 #include "puzzles/fair_picture.h"
 #include "solver/puzzle_solver.h"
 #include "tests/support/temp_folder.h"
@@ -39,6 +40,7 @@ TEST(FairPicture, EverySizeAndGradeHasExactlyOneSolution) {
             EXPECT_LE(picture.density, 0.7);
             const solver::SolveResult result = solver::solvePuzzle(cluesOf(picture), solver::Budget::forSeconds(20));
             ASSERT_EQ(result.verdict, solver::Verdict::Unique);
+            EXPECT_TRUE(cluesCutAtDesignedSize(cluesOf(picture)).empty()) << "every clue readable at the designed size";
             if (c.grade == FairGrade::LineLogic) {
                 EXPECT_EQ(result.grade, solver::Grade::LineLogic);
             }
