@@ -171,6 +171,9 @@ private:
     // "Import Picture" with a .non, .nonpack or webpbn .xml file. True when
     // an imported picture replaced the board.
     bool importPuzzles(const QString& path);
+    // After an import: the library read again, its last picture on the board
+    // with a fresh history.
+    void showLastImportedPicture();
     // A warning when a clue of the picture as saved is cut off at the game
     // window's designed size.
     void tellClueFit();

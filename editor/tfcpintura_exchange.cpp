@@ -75,6 +75,10 @@ void TFcpintura::Button16Click() {
                                                                                 : imported.message));
         return;
     }
+    showLastImportedPicture();
+}
+
+void TFcpintura::showLastImportedPicture() {
     tell(leerarchivo(state_, libraryFile()));
     state_.currentPicture = std::max(1, state_.library.count);
     asignarpintura(state_, state_.currentPicture);

@@ -68,17 +68,8 @@ bool TFcpintura::importPuzzles(const QString& path) {
                                                       QString::fromStdString(result.error));
         return false;
     }
-    if (result.imported() > 0) {
-        // As with an exchange file: the last imported picture replaces the board.
-        tell(leerarchivo(state_, libraryFile()));
-        state_.currentPicture = std::max(1, state_.library.count);
-        asignarpintura(state_, state_.currentPicture);
-        state_.guideVisible = false;
-        state_.redrawPending = true;
-        state_.boardStale = true;
-        history_.clear();
-        showState();
-    }
+    // As with an exchange file: the last imported picture replaces the board.
+    if (result.imported() > 0) showLastImportedPicture();
     const bool all = result.refused() == 0 && result.error.empty() && !result.puzzles.empty();
     platform_.showMessage(all ? MessageKind::Information : MessageKind::Warning, importReport(result));
     return result.imported() > 0;
