@@ -69,6 +69,10 @@ struct EditorState {
     // file it last read or wrote, never to one it could not read.
     LibraryFileGuard libraryGuard;
     bool unreadableReported = false; // the user was told the library cannot be read
+    // The picture on the board is a new one that the library, filled to 1000
+    // pictures by another program meanwhile, has no room for: it is in no
+    // slot, and a save must not put it over picture currentPicture.
+    bool boardOutsideLibrary = false;
 
     // After a check found two solutions: the cells (1-based column, row) in
     // which they differ, outlined in outlineColor until the board changes.

@@ -61,10 +61,13 @@ Notices readAgainKeeping(EditorState& state, const std::filesystem::path& librar
     state.heightText = board.heightText;
     state.colors = board.colors;
     state.currentPicture = board.number;
+    state.boardOutsideLibrary = false;
     if (board.number > known && !state.libraryGuard.unreadable()) {
+        state.boardOutsideLibrary = state.library.count >= kMaxPictures;
         state.currentPicture = std::min(state.library.count + 1, kMaxPictures);
     }
-    state.currentRecord() = board.slot;
+    // A full library keeps all its pictures: the board's stays off it.
+    if (!state.boardOutsideLibrary) state.currentRecord() = board.slot;
     state.modified = markModified || board.modified;
     state.redrawPending = true;
     state.boardStale = true;
@@ -147,6 +150,7 @@ std::optional<Notice> libraryWriteRefusal(const EditorState& state) {
 }
 
 void asignarpintura(EditorState& state, int number) {
+    state.boardOutsideLibrary = false;
     const TPictureRecord& record = state.library.slots[slotIndex(number)];
     state.widthText = std::to_string(record.width);
     state.heightText = std::to_string(record.height);
@@ -160,7 +164,23 @@ Notices escribirarchivo(EditorState& state, const std::filesystem::path& library
     return writeKeeping(state, libraryFile, boardPicture(state), /*markModified=*/true);
 }
 
+TPictureRecord pictureOnBoard(EditorState& state) {
+    const BoardSize size = readSizeFields(state);
+    TPictureRecord record = state.currentRecord();
+    record.packedRows = packRows(state.cells);
+    record.width = size.width;
+    record.height = size.height;
+    record.colors = state.colors;
+    return record;
+}
+
 Notices guardapint(EditorState& state, const std::filesystem::path& libraryFile) {
+    if (state.boardOutsideLibrary) {
+        state.modified = true;
+        return {{NoticeKind::Error, "The picture library \"" + libraryFile.string() +
+                                        "\" is full (1000 pictures): another program filled it, so the picture on "
+                                        "the board cannot be stored in it. Nothing was written."}};
+    }
     state.modified = false;
     state.currentPicture = std::clamp(state.currentPicture, 1, kMaxPictures);
     const BoardSize size = readSizeFields(state);
@@ -181,6 +201,13 @@ Notices deleteCurrentPicture(EditorState& state, const std::filesystem::path& li
     TPictureLibrary& library = state.library;
     // An empty library's blank picture counts as its one picture.
     if (library.count <= 1) return {{NoticeKind::Warning, "You can not delete all pictures"}};
+    if (state.boardOutsideLibrary) {
+        // The picture on the board is in no slot: deleting it drops it from
+        // the board alone, and the file keeps every picture.
+        showCurrentPicture(state);
+        state.modified = false;
+        return {};
+    }
     const BoardPicture before = boardPicture(state);
     if (state.currentPicture < library.count) {
         for (int k = std::max(state.currentPicture, 1) + 1; k <= library.count; ++k) {

@@ -60,6 +60,10 @@ std::optional<Notice> libraryWriteRefusal(const EditorState& state);
 // write fails, `modified` is set again: the picture is not in the file.
 Notices guardapint(EditorState& state, const std::filesystem::path& libraryFile);
 
+// The picture on the board as guardapint would store it (cells, size texts
+// read with readSizeFields, working colours), leaving the library alone.
+TPictureRecord pictureOnBoard(EditorState& state);
+
 // "Delete" once the user said Yes: removes picture currentPicture, shows the
 // picture now at that number (or the new last one) and rewrites the file.
 // The last picture of a library is never deleted: a warning, nothing changes.

@@ -23,8 +23,10 @@ void TFcpintura::Button17Click() {
     // and the export still carries the picture out of the editor.
     tell(guardapint(state_, libraryFile()));
     showState();
+    // A picture a full library had no room for is in no slot: the board's own.
+    const TPictureRecord picture = state_.boardOutsideLibrary ? pictureOnBoard(state_) : state_.currentRecord();
     const ExportOutcome exported = exportPicture(localPath(programFolder_ + QStringLiteral("files")),
-                                                 state_.currentPicture, state_.currentRecord(), platform_.now());
+                                                 state_.currentPicture, picture, platform_.now());
     if (!exported.written) {
         platform_.showMessage(MessageKind::Error, QString::fromStdString(exported.error));
         return;

@@ -107,5 +107,33 @@ TEST(EditorChangedLibrary, TwoEditorsOverOneFileLoseNoPicture) {
     }
 }
 
+// When the first editor's new picture fills the library to 1000, the second
+// editor's own new picture has no room: saving it again must not put it over
+// picture 1000, and Delete drops it from the board alone.
+TEST(EditorChangedLibrary, ANewPictureAFullLibraryHasNoRoomForOverwritesNone) {
+    EditorRig first(std::vector<TPictureRecord>(kMaxPictures - 1, numberedPicture(1)));
+    TFcpintura second(first.platform, QString::fromStdString(first.folder().path().string()) + QLatin1Char('/'));
+    first.editor().Button1Click();   // "New": picture 1000, written at once
+    const std::string full = first.fileBytes();
+    ASSERT_EQ(full.size(), 1000u * 284u);
+
+    second.Button1Click();           // refused: the file changed; the board keeps the new picture
+    second.posiciona(cellPoint(3, 3).x(), cellPoint(3, 3).y());
+    second.Image1MouseUp();
+    first.platform.messages.clear();
+    for (int save = 0; save < 2; ++save) second.Button1Click9();
+    EXPECT_EQ(first.fileBytes(), full);
+    ASSERT_FALSE(first.platform.messages.empty());
+    EXPECT_TRUE(first.texts().back().contains(QStringLiteral("is full (1000 pictures)"))) << first.texts().back().toStdString();
+    EXPECT_TRUE(second.state().modified);
+    EXPECT_EQ(second.state().cells.at(3, 3), 1);
+
+    first.platform.confirmAnswers = {true};   // "Delete": Yes
+    second.Button14Click();
+    EXPECT_EQ(first.fileBytes(), full);
+    EXPECT_EQ(second.state().currentPicture, kMaxPictures);
+    EXPECT_EQ(second.state().cells.cells, first.state().cells.cells) << "picture 1000 as the file holds it";
+}
+
 }  // namespace
 }  // namespace mosarin::testing
