@@ -7,6 +7,7 @@
 
 #include "bench/bench_platform.h"
 #include "bench/frame_copy_reference.h"
+#include "bench/largest_puzzle.h"
 #include "game/play_surface.h"
 #include "game/puzzle.h"
 #include "picture/packed_rows.h"
@@ -31,28 +32,6 @@ GameAssets designedSizeAssets() {
     assets.endOverlay = solid(380, 120, 0xFFFF00FFu);
     assets.overlayKey = 0xFFFF00FFu;
     return assets;
-}
-
-// A 40 x 30 picture; `filled(column, row)` says which cells.
-template <typename Rule>
-GameState largestPuzzle(Rule filled) {
-    CellGrid grid;
-    for (int column = 1; column <= kMaxWidth; ++column)
-        for (int row = 1; row <= kMaxHeight; ++row) grid.at(column, row) = filled(column, row) ? 1 : 0;
-    GameState state;
-    TPictureRecord& record = state.library.slots[1];
-    record.packedRows = packRows(grid);
-    record.width = kMaxWidth;
-    record.height = kMaxHeight;
-    record.colors = {0xDD7777u, 0xEEEEEEu, 0xCCCCCCu, 0x22A3B9u, 0x15182Cu};
-    state.library.count = 1;
-    startSelectedPicture(state, 0);
-    return state;
-}
-
-void fillEveryCell(GameState& state) {
-    for (int column = 1; column <= kMaxWidth; ++column)
-        for (int row = 1; row <= kMaxHeight; ++row) state.playGrid.at(column, row) = cellFilled;
 }
 
 PlaySurface largeSurface() {

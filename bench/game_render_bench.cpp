@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "bench/frame_copy_reference.h"
+#include "bench/largest_puzzle.h"
 #include "bench/bench_platform.h"
 #include "game/play_surface.h"
 #include "game/puzzle.h"
@@ -27,30 +28,6 @@ GameAssets benchAssets() {
     assets.endOverlay.fill(0xFFFF00FFu);
     assets.overlayKey = 0xFFFF00FFu;
     return assets;
-}
-
-// A 40 x 30 picture whose cells are filled where `filled(column, row)` says.
-template <typename Rule>
-GameState largestPuzzle(Rule filled) {
-    CellGrid grid;
-    for (int column = 1; column <= kMaxWidth; ++column) {
-        for (int row = 1; row <= kMaxHeight; ++row) grid.at(column, row) = filled(column, row) ? 1 : 0;
-    }
-    GameState state;
-    TPictureRecord& record = state.library.slots[1];
-    record.packedRows = packRows(grid);
-    record.width = kMaxWidth;
-    record.height = kMaxHeight;
-    record.colors = {0xDD7777u, 0xEEEEEEu, 0xCCCCCCu, 0x22A3B9u, 0x15182Cu};
-    state.library.count = 1;
-    startSelectedPicture(state, 0);
-    return state;
-}
-
-void fillEveryCell(GameState& state) {
-    for (int column = 1; column <= kMaxWidth; ++column) {
-        for (int row = 1; row <= kMaxHeight; ++row) state.playGrid.at(column, row) = cellFilled;
-    }
 }
 
 void BM_CopyTwoFrames(benchmark::State& bench) { copyTwoFrames(bench, kSurfaceWidth, kSurfaceHeight); }
