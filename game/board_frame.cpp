@@ -8,6 +8,8 @@
 #include "shell/canvas.h"
 
 #include <algorithm>
+#include <span>
+#include <vector>
 
 namespace mosarin {
 
@@ -124,29 +126,33 @@ QRect drawHoveredClues(const GameState& state, QImage& frame) {
 }
 
 // Each filled cell in a black frame around a colour drawn anew every frame,
-// red, green and blue each among 0..254.
-void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform) {
+// red, green and blue each among 0..254 (13 x 13 around 11 x 11 at the
+// designed pitch). Only the frames of squares that meet `framesWithin` are
+// drawn: the others still stand from the end screen before.
+void drawFestiveCells(const GameState& state, QImage& frame, Platform& platform, const QRect& framesWithin) {
     const QRgb black = toRgb(0x000000u);
     const BoardGeometry& g = state.geometry;
     const int width = state.width(), height = state.height();
+    // The colours are drawn column by column, as they always were; the
+    // squares are then written row by row, along memory. 0 marks a cell
+    // that is not filled (every colour drawn is opaque).
+    std::vector<QRgb> colors(size_t(width) * size_t(height), 0);
     for (int column = 1; column <= width; ++column) {
         for (int row = 1; row <= height; ++row) {
             if (state.playGrid.at(column, row) != cellFilled) continue;
-            const CellOrigin at = cellOrigin(state, column, row);
             const int red = platform.randomBelow(255);
             const int green = platform.randomBelow(255);
             const int blue = platform.randomBelow(255);
-            // The black square with the colour inside it (13 x 13 around
-            // 11 x 11 at the designed pitch).
-            const int x = at.x + g.festiveInset, y = at.y + g.festiveInset, size = g.festiveSize;
-            if (g.festiveRing == 1) {
-                fillRingedSquare(frame, x, y, size, black, qRgb(red, green, blue));
-            } else {
-                fillBlock(frame, x, y, x + size, y + size, black);
-                fillBlock(frame, x + g.festiveRing, y + g.festiveRing, x + size - g.festiveRing,
-                          y + size - g.festiveRing, qRgb(red, green, blue));
-            }
+            colors[size_t(row - 1) * size_t(width) + size_t(column - 1)] = qRgb(red, green, blue);
+            const CellOrigin at = cellOrigin(state, column, row);
+            const QRect square(at.x + g.festiveInset, at.y + g.festiveInset, g.festiveSize, g.festiveSize);
+            if (square.intersects(framesWithin)) fillFrame(frame, square.x(), square.y(), g.festiveSize, g.festiveRing, black);
         }
+    }
+    const int inset = g.festiveInset + g.festiveRing, inner = g.festiveSize - 2 * g.festiveRing;
+    for (int row = 1; row <= height; ++row) {
+        const std::span<const QRgb> line(colors.data() + size_t(row - 1) * size_t(width), size_t(width));
+        fillSquaresAlong(frame, g.cellLeft(1) + inset, g.cellTop(row) + inset, g.pitch, inner, line);
     }
 }
 
@@ -165,31 +171,40 @@ QRect drawEndScreen(GameState& state, const GameAssets& loaded, PlaySurface& sur
     const QRect overlayArea(QPoint(g.overlayLeft(), g.overlayTop()), assets.endOverlay.size());
     const QRect cellsArea = boardArea(state);
     const bool covers = coversFrame(assets.backImage, frame);
-    QRect changed = cellsArea | overlayArea;
-    {
-        Canvas canvas(frame);
-        if (covers && surface.showsEndScreen) {
-            // The last frame was an end screen of these same cells, and all
-            // of it outside the overlay is already what this one would draw
-            // there: the cells' squares are drawn over whole again below, so
-            // only the overlay's part is laid again from the bottom up.
+    // The overlay is on for three frames of every nine.
+    const bool overlayOn = state.blinkCount + 1 < 4;
+    QRect changed = cellsArea;
+    QRect framesWithin;
+    if (covers && surface.showsEndScreen) {
+        // The last frame was an end screen of these same cells: all of it
+        // but the squares' middles is already what this one would draw,
+        // save where the overlay stood. The overlay's part is laid again
+        // from the bottom up once it goes off, with the squares' frames
+        // there; while it stays on, its keyed pixels show what the last
+        // frame showed through them, and its others are drawn again.
+        if (surface.endOverlayShown && !overlayOn) {
+            Canvas canvas(frame);
             for (const QRect& bare : QRegion(overlayArea) - QRegion(endArea)) canvas.drawImage(0, 0, assets.backImage, bare);
             canvas.drawImage(endArea.x(), endArea.y(), assets.endImage, overlayArea);
-        } else {
-            canvas.drawImage(0, 0, assets.backImage);
-            canvas.drawImage(endArea.x(), endArea.y(), assets.endImage);
-            changed |= QRect(QPoint(0, 0), assets.backImage.size()) | endArea;
+            framesWithin = overlayArea;
         }
+        if (surface.endOverlayShown || overlayOn) changed |= overlayArea;
+    } else {
+        Canvas canvas(frame);
+        canvas.drawImage(0, 0, assets.backImage);
+        canvas.drawImage(endArea.x(), endArea.y(), assets.endImage);
+        changed |= overlayArea | QRect(QPoint(0, 0), assets.backImage.size()) | endArea;
+        framesWithin = cellsArea;
     }
-    drawFestiveCells(state, frame, platform);
-    // The overlay is on for three frames of every nine.
+    drawFestiveCells(state, frame, platform, framesWithin);
     state.blinkCount += 1;
-    if (state.blinkCount < 4) {
+    if (overlayOn) {
         Canvas canvas(frame);
         canvas.drawImageKeyed(overlayArea.x(), overlayArea.y(), assets.endOverlay, assets.overlayKey);
     }
     if (state.blinkCount > 8) state.blinkCount = 0;
     surface.showsEndScreen = covers;
+    surface.endOverlayShown = overlayOn;
     surface.drawnOver |= changed;
     return changed;
 }

@@ -32,6 +32,8 @@ struct PlaySurface {
     // frameImage holds an end screen drawn over a background that covers it
     // whole: the next end screen then changes only the board's part.
     bool showsEndScreen = false;
+    // That end screen shows the blinking overlay.
+    bool endOverlayShown = false;
     // The clues boardImage shows grey and those it shows red; the layer is
     // built again when either set of lines changes.
     GreyedClues greyed;

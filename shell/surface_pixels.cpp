@@ -43,17 +43,30 @@ void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pix
     }
 }
 
-void fillRingedSquare(QImage& image, int left, int top, int size, QRgb ring, QRgb inner) {
+void fillFrame(QImage& image, int left, int top, int size, int thickness, QRgb pixel) {
     const int right = left + size, bottom = top + size;
-    if (size <= 2) {
-        fillBlock(image, left, top, right, bottom, ring);
-        return;
+    thickness = std::min(thickness, (size + 1) / 2);
+    fillBlock(image, left, top, right, top + thickness, pixel);
+    fillBlock(image, left, bottom - thickness, right, bottom, pixel);
+    fillBlock(image, left, top + thickness, left + thickness, bottom - thickness, pixel);
+    fillBlock(image, right - thickness, top + thickness, right, bottom - thickness, pixel);
+}
+
+void fillSquaresAlong(QImage& image, int left, int top, int pitch, int size, std::span<const QRgb> colors) {
+    if (!isPlain32Bit(image.format()) || size <= 0) return;
+    const int firstY = std::max(top, 0), endY = std::min(top + size, image.height());
+    if (firstY >= endY) return;
+    const qsizetype stride = image.bytesPerLine();
+    uchar* row = image.bits() + stride * firstY;
+    for (int y = firstY; y < endY; ++y, row += stride) {
+        QRgb* line = reinterpret_cast<QRgb*>(row);
+        for (size_t i = 0; i < colors.size(); ++i) {
+            if (colors[i] == 0) continue;
+            const int x = left + int(i) * pitch;
+            const int from = std::max(x, 0), to = std::min(x + size, image.width());
+            if (from < to) std::fill(line + from, line + to, colors[i]);
+        }
     }
-    fillBlock(image, left, top, right, top + 1, ring);
-    fillBlock(image, left, bottom - 1, right, bottom, ring);
-    fillBlock(image, left, top + 1, left + 1, bottom - 1, ring);
-    fillBlock(image, right - 1, top + 1, right, bottom - 1, ring);
-    fillBlock(image, left + 1, top + 1, right - 1, bottom - 1, inner);
 }
 
 }  // namespace mosarin

@@ -4,6 +4,7 @@
 // some 1200 squares a frame costs more than the whole frame may.
 
 #include <QImage>
+#include <span>
 
 namespace mosarin {
 
@@ -15,9 +16,16 @@ void copyPixels(QImage& target, const QImage& source);
 // image. Precondition: a 32-bit image (RGB32 or ARGB32); others are left alone.
 void fillBlock(QImage& image, int left, int top, int right, int bottom, QRgb pixel);
 
-// A size x size square at (left, top): a 1-pixel ring of `ring` around a
-// solid middle of `inner`, each pixel written once. Clipped to the image;
-// the same preconditions as fillBlock.
-void fillRingedSquare(QImage& image, int left, int top, int size, QRgb ring, QRgb inner);
+// The frame of a size x size square at (left, top), `thickness` pixels
+// wide, its middle left alone. Clipped; the same preconditions as fillBlock.
+void fillFrame(QImage& image, int left, int top, int size, int thickness, QRgb pixel);
+
+// Squares of one size side by side along a line of the image: square i
+// has its top-left corner at (left + i * pitch, top) and is filled with
+// colors[i]; an entry of 0 (no alpha: no opaque pixel is 0) leaves its
+// place alone. Written scan line by scan line across all of them, so that
+// the writes run along memory instead of down it, a new page every line.
+// Clipped; the same preconditions as fillBlock; pitch >= size.
+void fillSquaresAlong(QImage& image, int left, int top, int pitch, int size, std::span<const QRgb> colors);
 
 }  // namespace mosarin
