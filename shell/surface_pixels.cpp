@@ -56,6 +56,7 @@ void fillSquaresAlong(QImage& image, int left, int top, int pitch, int size, std
     if (!isPlain32Bit(image.format()) || size <= 0) return;
     const int firstY = std::max(top, 0), endY = std::min(top + size, image.height());
     if (firstY >= endY) return;
+    const int width = image.width();
     const qsizetype stride = image.bytesPerLine();
     uchar* row = image.bits() + stride * firstY;
     for (int y = firstY; y < endY; ++y, row += stride) {
@@ -63,7 +64,7 @@ void fillSquaresAlong(QImage& image, int left, int top, int pitch, int size, std
         for (size_t i = 0; i < colors.size(); ++i) {
             if (colors[i] == 0) continue;
             const int x = left + int(i) * pitch;
-            const int from = std::max(x, 0), to = std::min(x + size, image.width());
+            const int from = std::max(x, 0), to = std::min(x + size, width);
             if (from < to) std::fill(line + from, line + to, colors[i]);
         }
     }
