@@ -111,7 +111,8 @@ int checkLibrary(const std::filesystem::path& libraryFile, double budgetSeconds,
         }
         std::string line = format("Pic%.4d  %2d x %2d  %-9s  %-10s  %8.2f ms", number, clues.width(), clues.height(),
                                   cut ? "cut-off" : solver::verdictName(result.verdict), solver::gradeName(result.grade), ms);
-        if (cut) line += *cut;
+        // What the solver found still counts for whoever compares solvers.
+        if (cut) line += *cut + format("; the solver: %s", solver::verdictName(result.verdict));
         if (result.verdict == solver::Verdict::Multiple) {
             const auto cells = solver::differingCells(result.solution, result.otherSolution);
             line += format("  two solutions differ in %d cells", static_cast<int>(cells.size()));

@@ -15,7 +15,9 @@
 # BUDGET (seconds per picture, default 10) bounds both solvers alike.
 # The pictures are made here, from fixed seeds: random pictures of 10 x 10 to
 # 30 x 30 sorted by this build's own verdict into "line logic", "beyond line
-# logic" and "several solutions", and 40 x 30 diagonal bands of period 6 and 8.
+# logic" and "several solutions", more random ones of 15 x 15 to 20 x 20 of
+# which only those unique beyond line logic are kept, and 40 x 30 diagonal
+# bands of period 6 and 8. Takes a few minutes with pbnsolve and a 10 s budget.
 set -euo pipefail
 
 check=${1:-build/mosarin-check}
@@ -24,72 +26,59 @@ budget=${BUDGET:-10}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-python3 - "$work" <<'PY'
+python3 - "$(dirname "$0")" "$work" <<'PY'
 import os, random, sys
-work = sys.argv[1]
-
-def line_of(grid):
-    # One library line: five colours, width and height as characters 40 + n,
-    # then 30 rows of 8 groups of 5 cells, each group 64 + its bits (left cell high).
-    h, w = len(grid), len(grid[0])
-    text = "00000255" "16777215" "15658734" "08947848" "00000000"
-    text += chr(40 + w) + chr(40 + h)
-    for r in range(30):
-        for g in range(8):
-            v = 0
-            for o in range(5):
-                c = g * 5 + o
-                if r < h and c < w and grid[r][c]:
-                    v |= 1 << (4 - o)
-            text += chr(64 + v)
-    return text + "\r\n"
-
-def clue(cells):
-    runs, n = [], 0
-    for v in cells + [0]:
-        if v: n += 1
-        elif n: runs.append(n); n = 0
-    return ",".join(map(str, runs)) or "0"
-
-def write_non(path, grid):
-    h, w = len(grid), len(grid[0])
-    with open(path, "w") as f:
-        f.write(f"width {w}\nheight {h}\n\nrows\n")
-        f.writelines(clue(row) + "\n" for row in grid)
-        f.write("\ncolumns\n")
-        f.writelines(clue([grid[r][c] for r in range(h)]) + "\n" for c in range(w))
+sys.path.insert(0, sys.argv[1])
+from solver_pictures import random_grid, write_library, write_non
+work = sys.argv[2]
 
 pool = []
 rnd = random.Random(19)
 for size in (10, 15, 20, 25, 30):
     for density in (0.4, 0.5, 0.6, 0.7):
         for _ in range(3):
-            pool.append([[1 if rnd.random() < density else 0 for _ in range(size)] for _ in range(size)])
+            pool.append(random_grid(rnd, size, size, density))
+# Random pictures of 15 x 15 to 20 x 20 a little under half filled: about
+# one in fifteen has one solution that line logic alone does not reach. Only
+# those are kept from this pool; the rest are mostly ambiguous.
+beyond_pool = []
+rnd = random.Random(1919)
+for size, density in ((15, 0.45), (18, 0.45), (18, 0.5), (20, 0.5)):
+    for _ in range(100):
+        beyond_pool.append(random_grid(rnd, size, size, density))
 bands = [[[1 if (r + c + phase) % period < period // 2 else 0 for c in range(40)] for r in range(30)]
          for period in (6, 8) for phase in range(4)]
-for name, grids in (("pool", pool), ("bands", bands)):
+for name, grids in (("pool", pool), ("beyond_pool", beyond_pool), ("bands", bands)):
     os.makedirs(f"{work}/{name}", exist_ok=True)
-    with open(f"{work}/{name}.txt", "w", newline="") as f:
-        for i, g in enumerate(grids, 1):
-            f.write(line_of(g))
-            write_non(f"{work}/{name}/{i:04d}.non", g)
+    write_library(f"{work}/{name}.txt", grids)
+    for i, g in enumerate(grids, 1):
+        write_non(f"{work}/{name}/{i:04d}.non", g)
 PY
 
-# Sort the pool by this build's verdict: the set a picture belongs to does
-# not depend on the other solver.
-"$check" --check "$work/pool.txt" --budget "$budget" > "$work/pool.out" || true
+# Sort the pools by this build's verdict: the set a picture belongs to does
+# not depend on the other solver. A picture whose clues would be cut off in
+# the game's window still counts by what the solver found.
 for set in line beyond several; do mkdir -p "$work/$set"; : > "$work/$set.txt"; done
-while read -r pic _ _ _ verdict grade rest; do
-    n=${pic#Pic}; n=$((10#$n))
-    case "$verdict $grade" in
-        "unique line") set=line ;;
-        "unique probing" | "unique search") set=beyond ;;
-        multiple*) set=several ;;
-        *) continue ;;
-    esac
-    sed -n "${n}p" "$work/pool.txt" >> "$work/$set.txt"
-    cp "$work/pool/$(printf %04d "$n").non" "$work/$set/"
-done < <(grep '^Pic' "$work/pool.out")
+sort_pool() {
+    local pool=$1 keep=$2 pic verdict grade set
+    "$check" --check "$work/$pool.txt" --budget "$budget" > "$work/$pool.out" || true
+    while read -r pic verdict grade; do
+        n=${pic#Pic}; n=$((10#$n))
+        case "$verdict $grade" in
+            "unique line") set=line ;;
+            "unique probing" | "unique search") set=beyond ;;
+            multiple*) set=several ;;
+            *) continue ;;
+        esac
+        [[ " $keep " == *" $set "* ]] || continue
+        sed -n "${n}p" "$work/$pool.txt" >> "$work/$set.txt"
+        cp "$work/$pool/$(printf %04d "$n").non" "$work/$set/$pool-$(printf %04d "$n").non"
+    done < <(grep '^Pic' "$work/$pool.out" |
+             sed -E 's/^(Pic[0-9]+) +[0-9]+ x +[0-9]+ +([a-z-]+) +([a-z]+)[a-z ]* +[0-9.]+ ms(.*the solver: ([a-z]+))?.*/\1 \2 \3 \5/' |
+             awk '{ print $1, ($2 == "cut-off" ? $4 : $2), $3 }')
+}
+sort_pool pool "line beyond several"
+sort_pool beyond_pool beyond
 
 seconds() { local t0 t1; t0=$(date +%s.%N); "$@" > /dev/null 2>&1 || true; t1=$(date +%s.%N); awk "BEGIN { print $t1 - $t0 }"; }
 other_per_picture() {

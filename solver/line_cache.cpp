@@ -1,13 +1,94 @@
 #include "solver/line_cache.h"
 
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <mutex>
+#include <new>
+#include <vector>
+
+#if defined(__unix__) || defined(__APPLE__)
+#include <sys/mman.h>
+#define MOSARIN_ANONYMOUS_PAGES 1
+#endif
+
 namespace mosarin::solver {
+
+namespace {
+
+// A table is megabytes for a large picture. Cleared up front, or mapped
+// fresh and given back to the system at the end, it would cost a
+// millisecond or more at the start and end of every solve: time in which a
+// cancel cannot be seen, and the bulk of a small picture's check. So the
+// tables of finished caches are kept for the next cache of the same size,
+// and a new table comes as zeroed pages that the system maps one by one as
+// the solve first touches them.
+constexpr std::size_t kSpareTables = 4;
+std::mutex spareMutex;
+std::vector<LineCache::Table> spareTables;
+
+LineCache::Table newTable(std::size_t size) {
+    const std::size_t bytes = size * sizeof(LineCache::Entry);
+#ifdef MOSARIN_ANONYMOUS_PAGES
+    void* entries = mmap(nullptr, bytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (entries == MAP_FAILED) entries = nullptr;
+#else
+    void* entries = std::calloc(1, bytes);
+#endif
+    if (!entries) throw std::bad_alloc();
+    return {static_cast<LineCache::Entry*>(entries), size, 0};
+}
+
+void releaseTable(const LineCache::Table& table) {
+#ifdef MOSARIN_ANONYMOUS_PAGES
+    munmap(table.entries, table.size * sizeof(LineCache::Entry));
+#else
+    std::free(table.entries);
+#endif
+}
+
+LineCache::Table takeTable(std::size_t size) {
+    {
+        const std::lock_guard lock(spareMutex);
+        for (auto spare = spareTables.begin(); spare != spareTables.end(); ++spare) {
+            if (spare->size != size) continue;
+            const LineCache::Table table = *spare;
+            spareTables.erase(spare);
+            return table;
+        }
+    }
+    return newTable(size);
+}
+
+void giveBackTable(const LineCache::Table& table) {
+    {
+        const std::lock_guard lock(spareMutex);
+        if (spareTables.size() < kSpareTables) {
+            spareTables.push_back(table);
+            return;
+        }
+    }
+    releaseTable(table);
+}
+
+}  // namespace
 
 LineCache::LineCache(int entries) {
     std::size_t size = 1;
     while (size < static_cast<std::size_t>(entries)) size <<= 1;
-    entries_.resize(size);
+    table_ = takeTable(size);
+    // A new stamp makes every entry of the table's earlier owners stale. On
+    // the rare wrap-around the table is cleared, so no stamp is ever reused
+    // over live entries.
+    if (table_.stamp == std::numeric_limits<std::uint32_t>::max()) {
+        std::memset(static_cast<void*>(table_.entries), 0, size * sizeof(Entry));
+        table_.stamp = 0;
+    }
+    ++table_.stamp;
     mask_ = size - 1;
 }
+
+LineCache::~LineCache() { giveBackTable(table_); }
 
 LineCache::Packed LineCache::pack(std::span<const Cell> line) {
     Packed packed;
@@ -32,23 +113,24 @@ std::size_t LineCache::slotOf(int lineId, const Packed& known) const {
 }
 
 bool LineCache::find(int lineId, const Packed& known, Packed& solved, bool& consistent) const {
-    const Entry& entry = entries_[slotOf(lineId, known)];
-    if (entry.lineId != lineId || !(entry.known == known)) {
+    const Entry& entry = table_.entries[slotOf(lineId, known)];
+    if (entry.stamp != table_.stamp || entry.lineAndVerdict >> 1 != static_cast<std::uint32_t>(lineId) ||
+        !(entry.known == known)) {
         ++misses_;
         return false;
     }
     ++hits_;
     solved = entry.solved;
-    consistent = entry.consistent;
+    consistent = entry.lineAndVerdict & 1;
     return true;
 }
 
 void LineCache::store(int lineId, const Packed& known, const Packed& solved, bool consistent) {
-    Entry& entry = entries_[slotOf(lineId, known)];
+    Entry& entry = table_.entries[slotOf(lineId, known)];
     entry.known = known;
     entry.solved = solved;
-    entry.lineId = lineId;
-    entry.consistent = consistent;
+    entry.stamp = table_.stamp;
+    entry.lineAndVerdict = static_cast<std::uint32_t>(lineId) << 1 | (consistent ? 1u : 0u);
 }
 
 }  // namespace mosarin::solver

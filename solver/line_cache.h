@@ -7,7 +7,6 @@
 
 #include <cstdint>
 #include <span>
-#include <vector>
 
 #include "solver/line_solver.h"
 
@@ -20,6 +19,9 @@ public:
     // A table of about `entries` slots (rounded up to a power of two); an
     // older entry in the same slot is overwritten.
     explicit LineCache(int entries);
+    ~LineCache();
+    LineCache(const LineCache&) = delete;
+    LineCache& operator=(const LineCache&) = delete;
 
     struct Packed {
         std::uint64_t low = 0, high = 0;
@@ -37,16 +39,25 @@ public:
     std::int64_t hits() const { return hits_; }
     std::int64_t misses() const { return misses_; }
 
-private:
+    // An entry counts only when its stamp is its table's current one, so a
+    // table passes from a finished cache to the next without being cleared
+    // (all zero bytes, stamp 0, is empty too).
     struct Entry {
         Packed known;
         Packed solved;
-        std::int32_t lineId = -1;   // -1: an empty slot
-        bool consistent = false;
+        std::uint32_t stamp;
+        std::uint32_t lineAndVerdict;   // the line's number * 2, + 1 when it could be completed
     };
+    struct Table {
+        Entry* entries = nullptr;
+        std::size_t size = 0;
+        std::uint32_t stamp = 0;
+    };
+
+private:
     std::size_t slotOf(int lineId, const Packed& known) const;
 
-    std::vector<Entry> entries_;
+    Table table_;
     std::size_t mask_ = 0;
     mutable std::int64_t hits_ = 0, misses_ = 0;
 };

@@ -5,7 +5,7 @@
 namespace mosarin::solver {
 
 bool Budget::timeIsUp() const {
-    if (cancel && cancel->load(std::memory_order_relaxed)) return true;
+    if (cancelled()) return true;
     return deadline != std::chrono::steady_clock::time_point::max() && std::chrono::steady_clock::now() >= deadline;
 }
 
@@ -27,9 +27,11 @@ int cacheEntriesFor(const Clues& clues) {
     return std::clamp(lines * 512, 1024, 1 << 16);
 }
 
-// How many line solves may pass between two looks at the budget: a solve
-// takes a few microseconds, so a cancel is seen well within a millisecond.
-constexpr int kSolvesBetweenBudgetLooks = 16;
+// How many line solves may pass between two looks at the clock: a solve
+// takes a few microseconds, so a deadline is overrun by well under a
+// millisecond. The cancel flag costs less than the clock and is looked at
+// before every solve.
+constexpr int kSolvesBetweenClockLooks = 16;
 
 }  // namespace
 
@@ -108,11 +110,15 @@ bool Propagator::run(Grid& grid) {
     // Rows and columns take turns, so each pass works on what the other
     // direction just found; a pass that finds no dirty line ends it.
     interrupted_ = false;
-    int untilBudgetLook = kSolvesBetweenBudgetLooks;
+    int untilClockLook = kSolvesBetweenClockLooks;
     auto outOfBudget = [&] {
-        if (!budget_ || --untilBudgetLook > 0) return false;
-        untilBudgetLook = kSolvesBetweenBudgetLooks;
-        interrupted_ = budget_->timeIsUp();
+        if (!budget_) return false;
+        if (--untilClockLook > 0) {
+            interrupted_ = budget_->cancelled();
+        } else {
+            untilClockLook = kSolvesBetweenClockLooks;
+            interrupted_ = budget_->timeIsUp();
+        }
         return interrupted_;
     };
     bool any = true;

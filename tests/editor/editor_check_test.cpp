@@ -5,6 +5,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <functional>
 
 #include "editor/picture_check.h"
@@ -126,8 +127,13 @@ TEST(EditorCheck, PaintingStopsARunningCheckAtOnce) {
     ASSERT_TRUE(editor.checkWorker().running());
     // The frame the paint asks for stops the worker (and waits for its
     // thread), before any event is processed: nothing is left to answer.
+    // A solver that ignored the cancel would hold the window here until the
+    // check's budget ran out; a fifth of it is ample for one that stops.
+    const auto painted = std::chrono::steady_clock::now();
     rig.paint(3, 3);
     editor.Timer1Timer();
+    EXPECT_LT(std::chrono::steady_clock::now() - painted, std::chrono::duration<double>(kPictureCheckSeconds / 5))
+        << "the check ran on after the paint";
     EXPECT_FALSE(editor.checkWorker().running());
     editor.checkWorker().waitForWorker();
     QCoreApplication::processEvents();

@@ -114,7 +114,7 @@ TEST(CheckCommand, ExitsAndReportsAsTheLibraryDeserves) {
          {"Pic0001   5 x  5  unique     line logic", "Pic0002   3 x  3  multiple   search", "two solutions differ in 4 cells",
           "Pic0003   5 x  5  unique", "3 pictures: 2 unique, 1 with several solutions"}},
         {"--check " + folder + "cut.txt", 1,
-         {"Pic0002  33 x  1  cut-off", "row 1 has 17 numbers, cut off at the designed size", "2 pictures: 1 unique", "1 cut-off"}},
+         {"Pic0002  33 x  1  cut-off", "row 1 has 17 numbers, cut off at the designed size (1 lines in all); the solver: unique", "2 pictures: 1 unique", "1 cut-off"}},
         {"--check " + folder + "damaged.txt", 2, {"had a damaged line (2) that was repaired", "left as it is"}},
         {"--check " + folder + "missing.txt", 2, {"cannot read the picture library", "no such file"}},
         {"--check --budget 5x", 2, {"--budget needs a number of seconds above 0"}},

@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "solver/line_cache.h"
 #include "solver/line_solver.h"
 
 namespace mosarin::solver {
@@ -95,6 +96,27 @@ TEST(LineSolver, RefusesRunsShorterThanOneAndKeepsKnownCells) {
     EXPECT_EQ(line, std::vector<Cell>(5, Cell::Empty));
     EXPECT_TRUE(lineCompletable(Clue{}, {}));
     EXPECT_FALSE(lineCompletable(Clue{1}, {}));
+}
+
+// A cache's table passes to the next cache of its size without being
+// cleared: what one cache stored, the next must not find, while each finds
+// its own lines with their verdicts.
+TEST(LineCache, RemembersItsOwnLinesAndForgetsThoseOfTheCacheBefore) {
+    const std::vector<Cell> cells = {Cell::Filled, Cell::Unknown, Cell::Empty, Cell::Unknown, Cell::Filled};
+    const LineCache::Packed known = LineCache::pack(cells), solved = LineCache::pack(std::vector<Cell>(5, Cell::Filled));
+    for (const int entries : {1, 64, 1 << 16}) {
+        for (int owner = 0; owner < 3; ++owner) {
+            LineCache cache(entries);
+            LineCache::Packed found;
+            bool consistent = true;
+            EXPECT_FALSE(cache.find(7, known, found, consistent)) << entries << " slots, cache " << owner;
+            cache.store(7, known, solved, owner % 2 == 0);
+            ASSERT_TRUE(cache.find(7, known, found, consistent));
+            EXPECT_EQ(found, solved);
+            EXPECT_EQ(consistent, owner % 2 == 0);
+            EXPECT_FALSE(cache.find(8, known, found, consistent)) << "another line in the same slot";
+        }
+    }
 }
 
 }  // namespace

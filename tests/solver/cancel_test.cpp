@@ -1,0 +1,46 @@
+// A cancel set by another thread stops a long search: what lets the editor
+// drop a check the moment the user paints again.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <future>
+#include <thread>
+
+#include "solver/puzzle_solver.h"
+
+namespace mosarin::solver {
+namespace {
+
+using namespace std::chrono_literals;
+
+// Diagonal bands two cells wide on 40 x 30: undecided after minutes of
+// search, so only the cancel can end a solve within the test's wait.
+Clues bandsOfPeriodFour() {
+    Grid grid(40, 30);
+    for (int row = 0; row < 30; ++row)
+        for (int column = 0; column < 40; ++column) grid.at(column, row) = (row + column) % 4 < 2 ? Cell::Filled : Cell::Empty;
+    return cluesOfGrid(grid);
+}
+
+TEST(SolverCancel, ACancelFromAnotherThreadEndsALongSearchUndecided) {
+    const Clues clues = bandsOfPeriodFour();
+    // Set before the solve starts, during the first propagations and probing,
+    // and deep in the search.
+    for (const auto delay : {0ms, 5ms, 300ms}) {
+        std::atomic<bool> cancel{false};
+        // A solver deaf to the flag would run to this budget, and the wait
+        // below gives up first (the future then waits out the rest), so a
+        // broken cancel fails the test instead of hanging it.
+        auto solving = std::async(std::launch::async, [&] { return solvePuzzle(clues, Budget::forSeconds(20, &cancel)); });
+        std::this_thread::sleep_for(delay);
+        cancel.store(true);
+        ASSERT_EQ(solving.wait_for(10s), std::future_status::ready) << "cancelled after " << delay.count() << " ms";
+        const SolveResult result = solving.get();
+        EXPECT_EQ(result.verdict, Verdict::Undecided)
+            << "decided before the cancel came: the test needs a picture the solver cannot decide so fast";
+    }
+}
+
+}  // namespace
+}  // namespace mosarin::solver
