@@ -32,6 +32,9 @@ struct PlaySurface {
     // frameImage holds an end screen drawn over a background that covers it
     // whole: the next end screen then changes only the board's part.
     bool showsEndScreen = false;
+    // frameImage holds the start screen as the surface's size has it: it is
+    // composed again only for a new size or after a board.
+    bool showsStartScreen = false;
     // The clues boardImage shows grey and those it shows red; the layer is
     // built again when either set of lines changes.
     GreyedClues greyed;
@@ -43,6 +46,10 @@ struct PlaySurface {
     BoardGeometry artFor;
     bool artScaled = false;
 };
+
+// Whether the next mostrar composes the start screen: none shown yet, a
+// board shown last, or a new size. Its pictures must then be in the assets.
+bool composesStartScreen(const GameState& state, const PlaySurface& surface);
 
 // The surface size that the client area asks for.
 QSize surfaceSize(const PlaySurface& surface);

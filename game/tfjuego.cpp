@@ -326,13 +326,23 @@ void Tfjuego::Timer1Timer() {
     if (state_.boardStale || !state_.puzzleActive) state_.hintStands = false;
     if (hintLine->isVisible() && !state_.hintStands) hintLine->hide();
     if (!state_.frameDue()) return;
-    // The start screen's pictures for the first frame; the end screen's once
-    // a board is shown, before any puzzle can end. Art scaled for a larger
-    // window from assets not yet decoded is scaled again.
-    bool decoded = decodeStartScreenAssets(assetFiles_, assets_, platform_);
-    if (state_.boardShown) decoded = decodeEndScreenAssets(assetFiles_, assets_, platform_) || decoded;
+    // The start screen's pictures when it is composed; the background and
+    // the end screen's pictures while a board is shown, before any puzzle
+    // can end. Art scaled for a larger window from assets not yet decoded is
+    // scaled again.
+    bool decoded = false;
+    if (composesStartScreen(state_, surface_)) decoded = decodeStartScreenAssets(assetFiles_, assets_, platform_);
+    if (state_.boardShown) {
+        decoded = decodeBackground(assetFiles_, assets_, platform_) || decoded;
+        decoded = decodeEndScreenAssets(assetFiles_, assets_, platform_) || decoded;
+    }
     if (decoded) surface_.artScaled = false;
     const QRect changed = mostrar(state_, assets_, surface_, platform_);
+    // The start screen lives on in its frame, which is composed again only
+    // for a new size or after a board: its pictures are not kept meanwhile
+    // (2.6 MB at the designed size). A board keeps its background.
+    assets_.startImage = QImage();
+    if (!state_.boardShown) assets_.backImage = QImage();
     Image1->showFrame(surface_.frameImage, changed);
 }
 

@@ -22,20 +22,22 @@ QByteArray readChecked(const QString& path, Platform& platform, Check check) {
     return bytes;
 }
 
+// Decodes `bytes` into a null `image`. A failure is told and the bytes
+// dropped, so it is told once; so are they after a success unless `keep`
+// asks for them to be kept for decoding again once the image is released.
 template <typename Decode>
-bool decodeOnce(QByteArray& bytes, QImage& image, Platform& platform, Decode decode) {
-    if (bytes.isEmpty()) return false;
-    guarded(platform, [&] { image = decode(bytes); });
-    bytes = QByteArray();
+bool decodeOnce(QByteArray& bytes, QImage& image, Platform& platform, Decode decode, bool keep = false) {
+    if (bytes.isEmpty() || !image.isNull()) return false;
+    if (!guarded(platform, [&] { image = decode(bytes); }) || !keep) bytes = QByteArray();
     return true;
 }
 
 bool decodeBack(GameAssetFiles& files, GameAssets& assets, Platform& platform) {
-    return decodeOnce(files.back, assets.backImage, platform, decodeJpeg);
+    return decodeOnce(files.back, assets.backImage, platform, decodeJpeg, true);
 }
 
 bool decodeStart(GameAssetFiles& files, GameAssets& assets, Platform& platform) {
-    return decodeOnce(files.start, assets.startImage, platform, decodeJpeg);
+    return decodeOnce(files.start, assets.startImage, platform, decodeJpeg, true);
 }
 
 bool decodeEnd(GameAssetFiles& files, GameAssets& assets, Platform& platform) {
@@ -66,6 +68,10 @@ bool decodeStartScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform
     const bool back = decodeBack(files, assets, platform);
     const bool start = decodeStart(files, assets, platform);
     return back || start;
+}
+
+bool decodeBackground(GameAssetFiles& files, GameAssets& assets, Platform& platform) {
+    return decodeBack(files, assets, platform);
 }
 
 bool decodeEndScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform) {

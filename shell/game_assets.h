@@ -31,12 +31,15 @@ struct GameAssetFiles {
 // box, as loading the asset shows it, and the rest are still read.
 GameAssetFiles readGameAssetFiles(const QString& programFolder, Platform& platform);
 
-// Decode what the start screen draws (back, init) or what the end screen
-// draws (end2, end1) into `assets`, unless decoded already. A file whose
-// pixels cannot be decoded is shown in the error box and its asset stays
-// null (drawn as nothing). Each file is decoded once and its bytes released.
-// True when an asset was decoded (or failed) by this call.
+// Decode what the start screen draws (back, init), the background alone
+// (back) or what the end screen draws (end2, end1) into `assets`, where
+// their images are null. A file whose pixels cannot be decoded is shown in
+// the error box and its asset stays null (drawn as nothing) for good. The
+// end screen's files are decoded once and their bytes released; the start
+// screen's are kept, so that their images may be released between uses
+// and decoded again. True when an asset was decoded (or failed) by this call.
 bool decodeStartScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
+bool decodeBackground(GameAssetFiles& files, GameAssets& assets, Platform& platform);
 bool decodeEndScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
 
 // All four at once: readGameAssetFiles, then each decoded in the same order.

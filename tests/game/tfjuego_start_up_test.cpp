@@ -91,15 +91,25 @@ TEST(GameStartUp, AssetsAreDecodedByTheFirstFrameThatDrawsThemAndTheirFaultsTold
     GameState state;
     PlaySurface surface;
     mostrar(state, loadGameAssets(folder.programFolder(), loading), surface, loading);
-    EXPECT_EQ(game.surface().frameImage, surface.frameImage);
+    const QImage startScreen = surface.frameImage;
+    EXPECT_EQ(game.surface().frameImage, startScreen);
     EXPECT_TRUE(platform.messages.empty()) << "the end screen's pictures wait for a board";
+    EXPECT_TRUE(game.assets().backImage.isNull()) << "the start screen lives in its frame alone";
+    EXPECT_TRUE(game.assets().startImage.isNull());
 
     // The first board decodes them: the damaged one is told once.
     playPicture(game, 4);
     ASSERT_EQ(platform.texts().size(), 1);
     EXPECT_TRUE(platform.texts()[0].startsWith(QStringLiteral("JPEG error #")));
+    EXPECT_FALSE(game.assets().backImage.isNull()) << "a board keeps its background";
     playPicture(game, 5);
     game.Timer1Timer();
+    EXPECT_EQ(platform.texts().size(), 1);
+
+    // Back to the start screen: its pictures decoded again, the same pixels.
+    game.Button6Click();
+    game.Timer1Timer();
+    EXPECT_EQ(game.surface().frameImage, startScreen);
     EXPECT_EQ(platform.texts().size(), 1);
 }
 
