@@ -29,8 +29,8 @@ int main(int argc, char** argv) {
     mosarin::QtPlatform platform;
 
     // Its hidden "Select Picture" panel, the first control to need a font,
-    // is built once the window is on the screen.
-    mosarin::Tfjuego game(platform, mosarin::programFolder(), nullptr, mosarin::Tfjuego::SelectPanel::AfterOpening);
+    // is built by the first "New Game".
+    mosarin::Tfjuego game(platform, mosarin::programFolder(), nullptr, mosarin::Tfjuego::SelectPanel::WhenFirstNeeded);
     // Made on its first opening: its controls, its reading of the library and
     // the fonts they would look up cost the start nothing. What its reading
     // finds is told at that opening, as it was when it was made hidden.

@@ -68,13 +68,7 @@ Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent, Sel
     : QWidget(parent), platform_(platform), programFolder_(std::move(programFolder)) {
     buildControls();
     connectHandlers();
-    if (selectPanel == SelectPanel::WithWindow) {
-        ensureSelectPanel();
-    } else {
-        // A zero timer fires once the event loop runs, which is after show()
-        // has asked for the window to be mapped.
-        QTimer::singleShot(0, this, [this] { ensureSelectPanel(); });
-    }
+    if (selectPanel == SelectPanel::WithWindow) ensureSelectPanel();
     runGuarded([this] { FormCreate(); });
     restorePreferences();
 }

@@ -39,11 +39,12 @@ public:
     // and a tick that leaves nothing due lets it sleep.
     // `programFolder` ends with a path separator.
     // The "Select Picture" panel, hidden until "New Game", is the first
-    // control to look up a font (its edit box lays out its text when made),
-    // and the font database costs milliseconds to load. The program asks for
-    // it AfterOpening: it is then built as soon as the event loop runs, after
-    // the window is on the screen, or sooner by the first command that needs it.
-    enum class SelectPanel { WithWindow, AfterOpening };
+    // control to look up a font (its edit box lays out its text when made):
+    // loading the font database then holds the window back by milliseconds,
+    // and its list and edit box take 1.6 MB that a player who never opens it
+    // does not need. The program asks for it WhenFirstNeeded: it is built by
+    // the first command that shows it.
+    enum class SelectPanel { WithWindow, WhenFirstNeeded };
     Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr,
             SelectPanel selectPanel = SelectPanel::WithWindow);
     ~Tfjuego() override;
