@@ -1,15 +1,17 @@
-// Program entry: the game window first (the main window), then the editor
-// window, hidden; then the event loop shows the game window. Command-line
+// Program entry: the game window (the main window), shown by the event loop;
+// the editor window is made when "Edit Pictures" first opens it. Command-line
 // commands (--check, --help) run first and never create the application
 // object, so they need no display.
 #include <QApplication>
 #include <QIcon>
 #include <iostream>
+#include <memory>
 
 #include "app/library_check.h"
 #include "editor/tfcpintura.h"
 #include "game/tfjuego.h"
 #include "shell/app_info.h"
+#include "shell/deferred_modal_window.h"
 #include "shell/idle_sleep.h"
 #include "shell/qt_platform.h"
 
@@ -26,8 +28,15 @@ int main(int argc, char** argv) {
     mosarin::keepIdleProgramAsleep();
     mosarin::QtPlatform platform;
 
-    mosarin::Tfjuego game(platform, mosarin::programFolder());
-    mosarin::TFcpintura editor(platform, mosarin::programFolder());
+    // Its hidden "Select Picture" panel, the first control to need a font,
+    // is built by the first "New Game".
+    mosarin::Tfjuego game(platform, mosarin::programFolder(), nullptr, mosarin::Tfjuego::SelectPanel::WhenFirstNeeded);
+    // Made on its first opening: its controls, its reading of the library and
+    // the fonts they would look up cost the start nothing. What its reading
+    // finds is told at that opening, as it was when it was made hidden.
+    mosarin::DeferredModalWindow editor([&platform] {
+        return std::make_unique<mosarin::TFcpintura>(platform, mosarin::programFolder());
+    });
     game.setEditorWindow(&editor);
 
     game.show();

@@ -1,6 +1,7 @@
-// Start-up in-process: creating the game window (assets decoded, library
-// read) and the editor window, then composing the first frame. Uses the
-// files/ and images/ laid beside the build's executables.
+// Start-up in-process: creating the game window (asset files read and
+// checked, library read) and the editor window, then composing the first
+// frame, which decodes the start screen's pictures. Uses the files/ and
+// images/ laid beside the build's executables.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>

@@ -119,9 +119,9 @@ void TFcpintura::FormCreate() {
     centreOnScreen(*this, kOuterWidth, kOuterHeight);
     // The images are made by the first frame composed.
     surface_ = EditorSurface{};
-    // The editor is made hidden at start-up, just after the game has told the
-    // user about the same file; what its own reading found is told when it
-    // is first opened, where it matters.
+    // The editor is made hidden, after the game has told the user about the
+    // same file; what its own reading found is told when it is first
+    // opened, where it matters.
     noticesAtCreation_ = leerarchivo(state_, libraryFile());
     state_.currentPicture = 1;
     asignarpintura(state_, 1);

@@ -1,6 +1,7 @@
 #pragma once
-// The "Pictures Editor" window. Created hidden at start-up, shown modally by
-// the game's "Edit Pictures"; closing it only hides it, keeping its state.
+// The "Pictures Editor" window. The program makes it hidden when the game's
+// "Edit Pictures" first opens it, then shows it modally; closing it only
+// hides it, keeping its state for the next opening.
 // It holds the fields and handlers and stays thin: the painting rules, the
 // storing of pictures and the commands live in editor_input.h,
 // picture_store.h and editor_commands.h, the drawing in editor_board.h.

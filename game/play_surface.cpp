@@ -101,6 +101,11 @@ QSize surfaceSize(const PlaySurface& surface) {
     return QSize(surfaceWidthFor(surface.clientWidth), surfaceHeightFor(surface.clientHeight));
 }
 
+bool composesStartScreen(const GameState& state, const PlaySurface& surface) {
+    return !state.boardShown &&
+           (!surface.showsStartScreen || surface.frameImage.isNull() || surface.frameImage.size() != surfaceSize(surface));
+}
+
 void layOutBoard(GameState& state, const PlaySurface& surface) {
     BoardLayoutInput input;
     input.clientWidth = surface.clientWidth;
@@ -133,6 +138,7 @@ void newFrame(PlaySurface& surface) {
     surface.frameImage = makeSurface(size.width(), size.height());
     surface.drawnOver = surface.frameImage.rect();
     surface.showsEndScreen = false;
+    surface.showsStartScreen = false;
 }
 
 void tablero(const GameState& state, const GameAssets& assets, PlaySurface& surface) {
@@ -166,12 +172,16 @@ QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, 
     const bool resized = surface.frameImage.isNull() || surface.frameImage.size() != surfaceSize(surface);
     if (resized) newFrame(surface);
     if (!state.boardShown) {
+        // Nothing on the start screen moves: the frame that shows it stays.
+        if (!resized && surface.showsStartScreen) return QRect();
         if (resized) layOutBoard(state, surface);
         drawStartScreen(assets, surfaceArt(assets, surface, state.geometry), surface.frameImage);
         surface.drawnOver = surface.frameImage.rect();
         surface.showsEndScreen = false;
+        surface.showsStartScreen = true;
         return surface.frameImage.rect();
     }
+    surface.showsStartScreen = false;
     QRect changed;
     // A new puzzle or a new size is laid out again; a line whose clue turns
     // grey or red, or back to its usual ink, changes the static layer too.

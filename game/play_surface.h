@@ -34,6 +34,9 @@ struct PlaySurface {
     bool showsEndScreen = false;
     // That end screen shows the blinking overlay.
     bool endOverlayShown = false;
+    // frameImage holds the start screen as the surface's size has it: it is
+    // composed again only for a new size or after a board.
+    bool showsStartScreen = false;
     // The clues boardImage shows grey and those it shows red; the layer is
     // built again when either set of lines changes.
     GreyedClues greyed;
@@ -45,6 +48,10 @@ struct PlaySurface {
     BoardGeometry artFor;
     bool artScaled = false;
 };
+
+// Whether the next mostrar composes the start screen: none shown yet, a
+// board shown last, or a new size. Its pictures must then be in the assets.
+bool composesStartScreen(const GameState& state, const PlaySurface& surface);
 
 // The surface size that the client area asks for.
 QSize surfaceSize(const PlaySurface& surface);

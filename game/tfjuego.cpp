@@ -64,10 +64,11 @@ std::optional<MouseButton> gameButton(Qt::MouseButton button) {
 
 }  // namespace
 
-Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent)
+Tfjuego::Tfjuego(Platform& platform, QString programFolder, QWidget* parent, SelectPanel selectPanel)
     : QWidget(parent), platform_(platform), programFolder_(std::move(programFolder)) {
     buildControls();
     connectHandlers();
+    if (selectPanel == SelectPanel::WithWindow) ensureSelectPanel();
     runGuarded([this] { FormCreate(); });
     restorePreferences();
 }
@@ -132,11 +133,28 @@ void Tfjuego::buildControls() {
     hintLine->setAutoFillBackground(true);
     hintLine->setContentsMargins(6, 2, 6, 2);
     hintLine->hide();
-    buildSelectPanel();
 
     Timer1 = new QTimer(this);
     Timer1->setInterval(kTimerInterval);
     frameTimer_.emplace(*Timer1, [this] { return state_.frameDue(); });
+}
+
+void Tfjuego::ensureSelectPanel() {
+    if (gp1 != nullptr) return;
+    buildSelectPanel();
+    connectSelectPanel();
+    placeSelectPanel();
+}
+
+void Tfjuego::hideSelectPanel() {
+    if (gp1 != nullptr) gp1->hide();
+}
+
+void Tfjuego::placeSelectPanel() {
+    if (gp1 == nullptr) return;
+    const int width = std::max(this->width(), kGameClientWidth);
+    const int height = std::max(this->height(), kGameClientHeight);
+    gp1->move(kSelectPanelPlace.translated((width - kGameClientWidth) / 2, (height - kGameClientHeight) / 2).topLeft());
 }
 
 void Tfjuego::buildSelectPanel() {
@@ -174,8 +192,10 @@ void Tfjuego::resizeEvent(QResizeEvent* event) {
     Image1->setGeometry(0, 0, surfaceWidthFor(width), surfaceHeightFor(height));
     const int shift = width - kGameClientWidth;
     for (const SideButton& side : kSideButtons) (this->*side.control)->setGeometry(side.place.translated(shift, 0));
-    placeHintLine();
-    gp1->move(kSelectPanelPlace.translated(shift / 2, (height - kGameClientHeight) / 2).topLeft());
+    // A hidden hint line is placed when it is next shown: its height asks
+    // for the font, which the window must not wait for before it opens.
+    if (hintLine->isVisible()) placeHintLine();
+    placeSelectPanel();
     rememberPreferences();
     if (surface_.clientWidth == width && surface_.clientHeight == height) return;
     surface_.clientWidth = width;
@@ -192,12 +212,6 @@ void Tfjuego::connectHandlers() {
         // click the button while a puzzle is on it.
         (this->*side.control)->installEventFilter(this);
     }
-    connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
-    // Return presses "Play" as on the side buttons; the list's own keys
-    // (Return plays, Escape closes the panel) are watched too.
-    for (QObject* watched : {static_cast<QObject*>(Button4), static_cast<QObject*>(cb1), static_cast<QObject*>(cb1->lineEdit())}) {
-        watched->installEventFilter(this);
-    }
 
     frameTimer_->onTick([this] { runGuarded([this] { Timer1Timer(); }); });
 
@@ -206,6 +220,15 @@ void Tfjuego::connectHandlers() {
     };
     Image1->onMove = [this](int x, int y) { runGuarded([&] { Image1MouseMove(x, y); }); };
     Image1->onRelease = [this] { runGuarded([this] { Image1MouseUp(); }); };
+}
+
+void Tfjuego::connectSelectPanel() {
+    connect(Button4, &QPushButton::clicked, this, [this] { runGuarded([this] { Button4Click(); }); });
+    // Return presses "Play" as on the side buttons; the list's own keys
+    // (Return plays, Escape closes the panel) are watched too.
+    for (QObject* watched : {static_cast<QObject*>(Button4), static_cast<QObject*>(cb1), static_cast<QObject*>(cb1->lineEdit())}) {
+        watched->installEventFilter(this);
+    }
 }
 
 void Tfjuego::FormCreate() {
@@ -217,8 +240,12 @@ void Tfjuego::FormCreate() {
     // touched 1.7 MB before the window could open.
     surface_.frameImage = QImage();
     // Each failed asset is reported on its own and left undrawn; the picture
-    // list must still be read so the game stays playable.
-    assets_ = loadGameAssets(programFolder_, platform_);
+    // list must still be read so the game stays playable. The files are
+    // read and checked here, so a missing or broken one is told before the
+    // window opens; their pixels are decoded by the first frame that draws
+    // them, after it has opened.
+    assetFiles_ = readGameAssetFiles(programFolder_, platform_);
+    assets_ = GameAssets();
     // Saves killed part way left their temporary files behind.
     removeStaleTemporaryFiles(localPath(programFolder_ + QStringLiteral("files")));
     resetToStartScreen();
@@ -226,7 +253,7 @@ void Tfjuego::FormCreate() {
 }
 
 void Tfjuego::resetToStartScreen() {
-    gp1->hide();
+    hideSelectPanel();
     const LibraryReadReport report = inicializarvar1(state_, localPath(programFolder_ + QStringLiteral("files/pictures.txt")));
     if (report.damaged()) platform_.showMessage(MessageKind::Warning, QString::fromStdString(report.describe()));
     // The game only reads the library; the editor says what a failed read
@@ -238,6 +265,7 @@ void Tfjuego::resetToStartScreen() {
 }
 
 void Tfjuego::Button1Click() {
+    ensureSelectPanel();
     cb1->clear();
     for (const std::string& entry : pictureListEntries(state_.library)) cb1->addItem(QString::fromStdString(entry));
     showPictureNotes();
@@ -262,6 +290,7 @@ int Tfjuego::selectedEntry() const {
 }
 
 void Tfjuego::Button4Click() {
+    ensureSelectPanel();
     if (startSelectedPicture(state_, selectedEntry())) gp1->hide();
 }
 
@@ -271,7 +300,7 @@ void Tfjuego::Button6Click() {
     state_.puzzleActive = false;
     state_.boardStale = true;
     state_.redrawPending = true;
-    gp1->hide();
+    hideSelectPanel();
     Button5->setFocus();
 }
 
@@ -291,7 +320,23 @@ void Tfjuego::Timer1Timer() {
     if (state_.boardStale || !state_.puzzleActive) state_.hintStands = false;
     if (hintLine->isVisible() && !state_.hintStands) hintLine->hide();
     if (!state_.frameDue()) return;
+    // The start screen's pictures when it is composed; the background and
+    // the end screen's pictures while a board is shown, before any puzzle
+    // can end. Art scaled for a larger window from assets not yet decoded is
+    // scaled again.
+    bool decoded = false;
+    if (composesStartScreen(state_, surface_)) decoded = decodeStartScreenAssets(assetFiles_, assets_, platform_);
+    if (state_.boardShown) {
+        decoded = decodeBackground(assetFiles_, assets_, platform_) || decoded;
+        decoded = decodeEndScreenAssets(assetFiles_, assets_, platform_) || decoded;
+    }
+    if (decoded) surface_.artScaled = false;
     const QRect changed = mostrar(state_, assets_, surface_, platform_);
+    // The start screen lives on in its frame, which is composed again only
+    // for a new size or after a board: its pictures are not kept meanwhile
+    // (2.6 MB at the designed size). A board keeps its background.
+    assets_.startImage = QImage();
+    if (!state_.boardShown) assets_.backImage = QImage();
     Image1->showFrame(surface_.frameImage, changed);
 }
 
@@ -345,7 +390,7 @@ bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
     const auto& key = *static_cast<QKeyEvent*>(event);
     const bool plainReturn = (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) &&
                              (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (watched == cb1 || watched == cb1->lineEdit()) {
+    if (cb1 != nullptr && (watched == cb1 || watched == cb1->lineEdit())) {
         if (plainReturn) {
             runGuarded([this] { Button4Click(); });
             return true;
@@ -358,7 +403,7 @@ bool Tfjuego::eventFilter(QObject* watched, QEvent* event) {
         return QWidget::eventFilter(watched, event);
     }
     // "Play" is pressed by its own keys even over a running game.
-    if (watched == Button4) {
+    if (Button4 != nullptr && watched == Button4) {
         if (!plainReturn) return QWidget::eventFilter(watched, event);
         Button4->click();
         return true;

@@ -38,7 +38,15 @@ public:
     // a frame is due: every guarded handler wakes it when it asked for one,
     // and a tick that leaves nothing due lets it sleep.
     // `programFolder` ends with a path separator.
-    Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr);
+    // The "Select Picture" panel, hidden until "New Game", is the first
+    // control to look up a font (its edit box lays out its text when made):
+    // loading the font database then holds the window back by milliseconds,
+    // and its list and edit box take 1.6 MB that a player who never opens it
+    // does not need. The program asks for it WhenFirstNeeded: it is built by
+    // the first command that shows it.
+    enum class SelectPanel { WithWindow, WhenFirstNeeded };
+    Tfjuego(Platform& platform, QString programFolder, QWidget* parent = nullptr,
+            SelectPanel selectPanel = SelectPanel::WithWindow);
     ~Tfjuego() override;
 
     // The Pictures Editor opened by "Edit Pictures"; none means it opens nothing.
@@ -73,7 +81,8 @@ public:
     // moves onto what it names. Never changes a cell.
     void showHint();
 
-    // The controls.
+    // The controls. gp1, S1, cb1 and Button4 are none until the panel is
+    // built (see SelectPanel).
     ImageView* Image1 = nullptr;
     QPushButton* Button1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -102,9 +111,15 @@ private:
     void restorePreferences();
     // Keeps them for the next run (nothing without a settings store).
     void rememberPreferences();
+    // Builds and connects the panel, hidden and placed for the window's
+    // size, unless it is built already.
+    void ensureSelectPanel();
     void buildSelectPanel();
+    void placeSelectPanel();
+    void hideSelectPanel();
     void placeHintLine();
     void connectHandlers();
+    void connectSelectPanel();
     // inicializarvar1 with the panel hidden and any damage to the library reported.
     void resetToStartScreen();
     // The list entry the panel's text shows, or -1.
@@ -122,6 +137,7 @@ private:
     ModalWindow* editor_ = nullptr;
     GameState state_;
     PlaySurface surface_;   // Image1 paints straight from its frameImage, which lives as long as the window
+    GameAssetFiles assetFiles_;   // read and checked at set-up, decoded by the first frame that draws them
     GameAssets assets_;
     bool libraryFailureTold_ = false;   // told once until the library can be read again
     std::optional<FrameTimer> frameTimer_;   // made with Timer1

@@ -12,7 +12,7 @@ namespace mosarin {
 
 void Tfjuego::Button2Click() {
     if (!state_.puzzleActive) return;
-    gp1->hide();
+    hideSelectPanel();
     const SaveGameOutcome outcome = saveGame(state_, localPath(programFolder_ + QStringLiteral("files")), platform_.now());
     if (!outcome.written) {
         // The player asked to keep the game: a save that did not happen must not pass in silence.
@@ -25,7 +25,7 @@ void Tfjuego::Button2Click() {
 
 void Tfjuego::Button3Click() {
     state_.boardShown = true;
-    gp1->hide();
+    hideSelectPanel();
     const std::optional<QString> chosen =
         platform_.openFileName(QStringLiteral("*.gpu|*.pgu"), programFolder_ + QStringLiteral("files"));
     const QString name = chosen.value_or(QString());

@@ -1,6 +1,8 @@
 #pragma once
-// The four pictures the game draws, read once while the game window is set up.
+// The four pictures the game draws. Their files are read and checked while
+// the game window is set up; their pixels are decoded when first drawn.
 
+#include <QByteArray>
 #include <QImage>
 #include <QRgb>
 
@@ -16,9 +18,31 @@ struct GameAssets {
     QRgb overlayKey = 0; // endOverlay's top-left pixel: left out when drawn
 };
 
-// Loads the four assets from `programFolder` (with its trailing separator) in
-// the order back, end2, end1, init. An asset that fails stays null (drawn as
-// nothing); its error is shown once in the error box and the rest still load.
+// The assets' files as read and checked, each kept until it is decoded.
+// A file that failed is empty and is never decoded.
+struct GameAssetFiles {
+    QByteArray back, end, overlay, start;
+};
+
+// Reads the four files from `programFolder` (with its trailing separator) in
+// the order back, end2, end1, init and checks what can be known without
+// decoding pixels: a file missing or unreadable, not of its type, with a
+// damaged header or a refused size. Each failure is shown once in the error
+// box, as loading the asset shows it, and the rest are still read.
+GameAssetFiles readGameAssetFiles(const QString& programFolder, Platform& platform);
+
+// Decode what the start screen draws (back, init), the background alone
+// (back) or what the end screen draws (end2, end1) into `assets`, where
+// their images are null. A file whose pixels cannot be decoded is shown in
+// the error box and its asset stays null (drawn as nothing) for good. The
+// end screen's files are decoded once and their bytes released; the start
+// screen's are kept, so that their images may be released between uses
+// and decoded again. True when an asset was decoded (or failed) by this call.
+bool decodeStartScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
+bool decodeBackground(GameAssetFiles& files, GameAssets& assets, Platform& platform);
+bool decodeEndScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
+
+// All four at once: readGameAssetFiles, then each decoded in the same order.
 GameAssets loadGameAssets(const QString& programFolder, Platform& platform);
 
 }  // namespace mosarin

@@ -27,16 +27,9 @@ QString trimmedReason(int systemError) {
 
 [[noreturn]] void failBitmap() { throw MosarinError(QStringLiteral("Bitmap image is not valid")); }
 
-// A Windows bitmap as Qt's reader gives it, the format forced to BMP.
-QImage readBitmap(const QString& path) {
-    QByteArray bytes = readWholeFile(path);
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, "bmp");
-    reader.setDecideFormatFromContent(false);
-
-    // The header is read first, so a bitmap claiming a huge size is refused
-    // before its pixels are allocated.
+// The header is read first, so a bitmap claiming a huge size is refused
+// before its pixels are allocated.
+void checkHeader(QImageReader& reader) {
     // A bitmap stored top row first has a negative height field, which
     // Qt's reader reports as it stands; the image itself is as tall.
     QSize size = reader.size();
@@ -46,6 +39,17 @@ QImage readBitmap(const QString& path) {
         throw MosarinError(QString::asprintf("The bitmap image is too large: %d x %d pixels.", size.width(),
                                              size.height()));
     }
+}
+
+// A Windows bitmap as Qt's reader gives it, the format forced to BMP; or,
+// with `headerOnly`, nothing once its header has passed.
+QImage readBitmap(QByteArray bytes, bool headerOnly = false) {
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, "bmp");
+    reader.setDecideFormatFromContent(false);
+    checkHeader(reader);
+    if (headerOnly) return QImage();
     QImage image;
     if (!reader.read(&image) || image.isNull()) failBitmap();
     return image;
@@ -60,7 +64,11 @@ QString cannotOpenMessage(const QString& path, int systemError) {
 
 QImage loadJpegFile(const QString& path) { return decodeJpeg(readWholeFile(path)); }
 
-QImage loadBmpFile(const QString& path) { return readBitmap(path).convertToFormat(QImage::Format_RGB32); }
+QImage loadBmpFile(const QString& path) { return decodeBmp(readWholeFile(path)); }
+
+QImage decodeBmp(const QByteArray& bytes) { return readBitmap(bytes).convertToFormat(QImage::Format_RGB32); }
+
+void checkBmpHeader(const QByteArray& bytes) { readBitmap(bytes, true); }
 
 bool namesJpegFile(const QString& path) {
     QString ending = path.right(3);
@@ -72,7 +80,7 @@ bool namesJpegFile(const QString& path) {
 
 QImage loadGuideImage(const QString& path) {
     if (namesJpegFile(path)) return decodeJpegFileBgr888(path);
-    return readBitmap(path).convertToFormat(QImage::Format_BGR888);
+    return readBitmap(readWholeFile(path)).convertToFormat(QImage::Format_BGR888);
 }
 
 }  // namespace mosarin

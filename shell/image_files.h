@@ -2,6 +2,7 @@
 // Reading JPEG (through libjpeg) and Windows bitmap files. The format is fixed
 // by the caller, never guessed from the content.
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -17,6 +18,14 @@ QImage loadJpegFile(const QString& path);
 // Throws MosarinError: "Cannot open file "%s". %s", "Bitmap image is not
 // valid", or "The bitmap image is too large: W x H pixels." above kMaxImagePixels.
 QImage loadBmpFile(const QString& path);
+
+// loadBmpFile of a file's bytes, without the "Cannot open file" error.
+QImage decodeBmp(const QByteArray& bytes);
+
+// What decodeBmp checks before it reads any pixel: the header and the size.
+// Throws the same errors decodeBmp would for these; a bitmap that passes may
+// still fail later in decodeBmp (pixel data cut short or damaged).
+void checkBmpHeader(const QByteArray& bytes);
 
 // Whether the path's last three characters, letters a to z upper-cased,
 // are "JPG". Only they decide how a guide image is read, never its content.

@@ -45,6 +45,8 @@ struct Decoder {
     const QByteArray* bytes = nullptr;
     int fileDescriptor = -1;
     JpegFileSource fileSource;
+    // Stop once the header has been read and the size accepted.
+    bool headerOnly = false;
 };
 
 Decoder& decoderOf(j_common_ptr info) { return *static_cast<Decoder*>(info->client_data); }
@@ -169,6 +171,7 @@ void runDecoder(Decoder* decoder, QImage* image, QImage::Format format) {
         decoder->outcome = Outcome::TooLarge;
         return;
     }
+    if (decoder->headerOnly) return;
     setWorkBudget(*decoder);
     chooseOutput(info, format);
     jpeg_start_decompress(info);
@@ -228,7 +231,8 @@ bool asksTooMuchWork(const JpegScanSurvey& survey) {
 
 // Decodes from `bytes` or, when it is null, from the open file `descriptor`
 // named `path`.
-QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QImage::Format format) {
+QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QImage::Format format,
+               bool headerOnly = false) {
     if (asksTooMuchWork(surveyOf(bytes, descriptor))) throw MosarinError(QStringLiteral("JPEG image has too many scans"));
     auto decoder = std::make_unique<Decoder>();
     decoder->info.err = jpeg_std_error(&decoder->errors);
@@ -238,6 +242,7 @@ QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QI
     decoder->info.client_data = decoder.get();
     decoder->bytes = bytes;
     decoder->fileDescriptor = descriptor;
+    decoder->headerOnly = headerOnly;
 
     QImage image;
     runDecoder(decoder.get(), &image, format);
@@ -263,6 +268,8 @@ QImage decodeAs(const QByteArray* bytes, int descriptor, const QString& path, QI
 }  // namespace
 
 QImage decodeJpeg(const QByteArray& bytes) { return decodeAs(&bytes, -1, QString(), QImage::Format_RGB32); }
+
+void checkJpegHeader(const QByteArray& bytes) { decodeAs(&bytes, -1, QString(), QImage::Format_RGB32, true); }
 
 QImage decodeJpegFileBgr888(const QString& path) {
     const ReadableFile file(path);

@@ -39,6 +39,12 @@ constexpr int kJpegGreyLevels = 236;
 // "Not enough memory for a W x H image" when the pixels cannot be allocated.
 QImage decodeJpeg(const QByteArray& bytes);
 
+// What decodeJpeg checks before it decodes any pixel: the scans' work
+// surveyed from the markers, the header up to the first scan, the image's
+// size. Throws the same errors decodeJpeg would for these; a stream that
+// passes may still fail later in decodeJpeg (a fault in its scans).
+void checkJpegHeader(const QByteArray& bytes);
+
 // The same pixels as decodeJpeg, of a file, in Format_BGR888: the library
 // writes them straight into the image's rows, without a conversion pass, and
 // the file is read in pieces as it is decoded, so neither the whole file nor
