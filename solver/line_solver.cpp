@@ -32,9 +32,25 @@ bool LineSolver::computeReach(std::span<const int> clue, std::span<const Cell> l
     auto before = [&](int run, int i) -> std::uint8_t& { return before_[run * stride + i]; };
     auto after = [&](int run, int i) -> std::uint8_t& { return after_[run * stride + i]; };
 
+    // Run r can only start within [earliest_[r], latest_[r]], whatever the
+    // cells hold, so each table row is filled only over the indices that a
+    // placement can use; the rest stays 0, which is never read as reachable
+    // against a true entry of the other table. On long lines with many runs
+    // this skips most of the work.
+    earliest_.resize(static_cast<size_t>(k) + 1);
+    latest_.resize(static_cast<size_t>(k) + 1);
+    earliest_[0] = 0;
+    for (int run = 0; run < k; ++run) earliest_[run + 1] = earliest_[run] + clue[run] + 1;
+    latest_[k] = n + 1;
+    for (int run = k - 1; run >= 0; --run) latest_[run] = latest_[run + 1] - clue[run] - 1;
+    // before(run, i) matters for i in [prefixEnd(run), latest_[run] - 1]
+    // (up to n for the last), after(run, i) for i in [earliest_[run], latest_[run]].
+    auto prefixEnd = [&](int run) { return run == 0 ? 0 : earliest_[run] - 1; };
+
     before(0, 0) = 1;
     for (int run = 0; run <= k; ++run) {
-        for (int i = 1; i <= n; ++i) {
+        const int last = run == k ? n : latest_[run] - 1;
+        for (int i = std::max(1, prefixEnd(run)); i <= last; ++i) {
             bool reach = before(run, i - 1) && line[i - 1] != Cell::Filled;
             if (!reach && run > 0) {
                 const int start = i - clue[run - 1];
@@ -50,7 +66,8 @@ bool LineSolver::computeReach(std::span<const int> clue, std::span<const Cell> l
 
     after(k, n) = 1;
     for (int run = k; run >= 0; --run) {
-        for (int i = n - 1; i >= 0; --i) {
+        const int first = run == k ? n - 1 : std::min(latest_[run], n - 1);
+        for (int i = first; i >= earliest_[run]; --i) {
             bool reach = after(run, i + 1) && line[i] != Cell::Filled;
             if (!reach && run < k) {
                 const int end = i + clue[run];
@@ -84,7 +101,7 @@ bool LineSolver::solve(std::span<const int> clue, std::span<Cell> line) {
 
     fillCover_.assign(static_cast<size_t>(n) + 1, 0);
     for (int run = 0; run < k; ++run) {
-        for (int start = 0; start + clue[run] <= n; ++start) {
+        for (int start = earliest_[run]; start <= latest_[run]; ++start) {
             if (canStartAt(clue, line, run, start)) {
                 ++fillCover_[start];
                 --fillCover_[start + clue[run]];
@@ -92,13 +109,13 @@ bool LineSolver::solve(std::span<const int> clue, std::span<Cell> line) {
         }
     }
     canEmpty_.assign(static_cast<size_t>(n), 0);
-    for (int i = 0; i < n; ++i) {
-        if (line[i] == Cell::Filled) continue;
-        for (int run = 0; run <= k; ++run) {
-            if (before_[run * stride + i] && after_[run * stride + i + 1]) {
-                canEmpty_[i] = 1;
-                break;
-            }
+    // Cell i can be empty when the runs before some gap fit in front of it
+    // and the rest behind it.
+    for (int run = 0; run <= k; ++run) {
+        const int from = run == 0 ? 0 : earliest_[run] - 1;
+        const int to = run == k ? n - 1 : latest_[run] - 1;
+        for (int i = from; i <= to; ++i) {
+            if (before_[run * stride + i] && after_[run * stride + i + 1]) canEmpty_[i] = 1;
         }
     }
     int cover = 0;

@@ -46,6 +46,7 @@ private:
     int runs_ = 0;
     std::vector<std::uint8_t> before_;   // [run][i]: runs 0..run-1 fit cells [0, i)
     std::vector<std::uint8_t> after_;    // [run][i]: runs run..end fit cells [i, n)
+    std::vector<int> earliest_, latest_;   // [run]: first and last start the lengths allow
     std::vector<int> emptiesBefore_;     // known-empty cells in [0, i)
     std::vector<int> fillCover_;         // difference array of cells some run can cover
     std::vector<std::uint8_t> canEmpty_;
