@@ -81,6 +81,7 @@ enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 // decided most, the best one to branch on.
 struct ProbeChoice {
     int column = -1, row = -1;   // -1 when no cell was tried both ways
+    Cell first = Cell::Filled;   // the value to try first
 };
 
 // Which unknown cells a probe tries: all, or only those with at least two

@@ -1,5 +1,6 @@
 #include "solver/puzzle_solver.h"
 
+#include <algorithm>
 #include <climits>
 
 namespace mosarin::solver {
@@ -12,16 +13,22 @@ namespace {
 // pictures that line logic alone leaves wide open.
 class Search {
 public:
-    Search(Propagator& propagator, const Budget& budget, SolveResult& result)
-        : propagator_(propagator), budget_(budget), result_(result) {}
+    // `alreadyFound` solutions are known before this search starts; it
+    // stops once it has seen `wanted` in all. `nodeLimit` bounds this
+    // search alone (the budget's node limit counts every search).
+    Search(Propagator& propagator, const Budget& budget, SolveResult& result, int alreadyFound = 0, int wanted = 2,
+           std::int64_t nodeLimit = INT64_MAX)
+        : propagator_(propagator), budget_(budget), result_(result), found_(alreadyFound), wanted_(wanted),
+          nodeLimit_(nodeLimit) {}
 
     // `grid` is propagated; with `probed`, also probed to a standstill, and
     // `choice` is what that probe named. Returns false when the budget
     // stopped the search.
     bool explore(Grid& grid, bool probed, ProbeChoice choice) {
-        if (found_ >= 2) return true;
-        if (result_.nodes >= budget_.maxNodes || budget_.timeIsUp()) return false;
+        if (found_ >= wanted_) return true;
+        if (nodes_ >= nodeLimit_ || result_.nodes >= budget_.maxNodes || budget_.timeIsUp()) return false;
         ++result_.nodes;
+        ++nodes_;
         if (!probed) {
             switch (probe(grid, propagator_, budget_, &choice, ProbeScope::BesideKnownCells)) {
             case ProbeOutcome::OutOfBudget: return false;
@@ -39,24 +46,41 @@ public:
             choice = {column, row};
         }
         const int column = choice.column, row = choice.row;
-        for (Cell value : {Cell::Filled, Cell::Empty}) {
+        const Cell second = choice.first == Cell::Filled ? Cell::Empty : Cell::Filled;
+        for (Cell value : {choice.first, second}) {
             Grid trial = grid;
             trial.at(column, row) = value;
             if (!propagator_.propagateCell(trial, column, row)) {
                 if (propagator_.interrupted()) return false;
                 continue;
             }
-            if (!explore(trial, false, {})) return false;
-            if (found_ >= 2) return true;
+            // While the first value's subtree is searched, the second one is still untried.
+            const bool untriedBeside = value == choice.first;
+            if (untriedBeside) {
+                path_.push_back({grid, column, row});
+                path_.back().grid.at(column, row) = second;
+            }
+            const bool finished = explore(trial, false, {});
+            if (untriedBeside) path_.pop_back();
+            if (!finished) return false;
+            if (found_ >= wanted_) return true;
         }
         return true;
     }
 
     int found() const { return found_; }
+    // A grid that is propagated except for its branch cell, just set.
+    struct Branch {
+        Grid grid;
+        int column = -1, row = -1;
+    };
+    // When the first solution was found: the branches its path left untried.
+    std::vector<Branch> untriedBranches() const { return untried_; }
 
 private:
     void recordSolution(const Grid& grid) {
         (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
+        if (found_ == 0) untried_ = path_;
         ++found_;
     }
 
@@ -93,8 +117,50 @@ private:
     const Budget& budget_;
     SolveResult& result_;
     int found_ = 0;
+    int wanted_ = 2;
+    std::int64_t nodeLimit_ = INT64_MAX, nodes_ = 0;
+    std::vector<Branch> path_, untried_;
     std::vector<int> rowUnknowns_, columnUnknowns_;
 };
+
+// With one solution known, the rest of the search space is the branches
+// that the path to it left untried: at each branch cell, the subtree of the
+// value the solution lacks. Each such subtree either holds a second solution
+// or none. A depth-first search would finish them deepest first, each to its
+// end, so one large subtree without a solution can keep it from ever
+// reaching a small one with the second solution higher up (on some 40 x 30
+// bands it never did within 10 s). Here every open subtree is searched with
+// a node limit that grows by a large factor each pass: the small subtrees
+// are done in the first pass just as a depth-first search would do them,
+// and a large one costs at most 1/15 more for being started again.
+constexpr std::int64_t kFirstNodeLimit = 64;
+constexpr std::int64_t kNodeLimitGrowth = 16;
+
+Verdict searchOtherBranches(std::vector<Search::Branch> open, Propagator& propagator, const Budget& budget,
+                            SolveResult& result) {
+    for (Search::Branch& branch : open) {
+        if (propagator.propagateCell(branch.grid, branch.column, branch.row)) continue;
+        if (propagator.interrupted()) return Verdict::Undecided;
+        branch.column = -1;   // no grid fits this branch
+    }
+    std::erase_if(open, [](const Search::Branch& branch) { return branch.column < 0; });
+    // Deepest first, as a depth-first search would: the deepest are the smallest.
+    std::reverse(open.begin(), open.end());
+    for (std::int64_t nodeLimit = kFirstNodeLimit; !open.empty(); nodeLimit *= kNodeLimitGrowth) {
+        std::vector<Search::Branch> stillOpen;
+        for (Search::Branch& branch : open) {
+            Search other(propagator, budget, result, 1, 2, nodeLimit);
+            Grid grid = branch.grid;
+            const bool exhausted = other.explore(grid, false, {});
+            if (other.found() >= 2) return Verdict::Multiple;
+            if (exhausted) continue;
+            if (budget.timeIsUp() || result.nodes >= budget.maxNodes) return Verdict::Undecided;
+            stillOpen.push_back(std::move(branch));
+        }
+        open = std::move(stillOpen);
+    }
+    return Verdict::Unique;
+}
 
 }  // namespace
 
@@ -133,11 +199,15 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     }
 
     result.grade = Grade::Search;
-    Search search(propagator, budget, result);
-    const bool finished = search.explore(grid, true, choice);
-    if (search.found() >= 2) result.verdict = Verdict::Multiple;
-    else if (!finished) result.verdict = Verdict::Undecided;
-    else result.verdict = search.found() == 1 ? Verdict::Unique : Verdict::None;
+    // First any one solution, by a plain depth-first search.
+    Search first(propagator, budget, result, 0, 1);
+    const bool finished = first.explore(grid, true, choice);
+    if (first.found() == 0) {
+        result.verdict = finished ? Verdict::None : Verdict::Undecided;
+    } else {
+        result.verdict = searchOtherBranches(first.untriedBranches(), propagator, budget, result);
+    }
+    result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;
 }
 

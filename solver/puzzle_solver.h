@@ -27,6 +27,7 @@ struct SolveResult {
     Grid solution;        // the first solution found (Unique, Multiple)
     Grid otherSolution;   // a second, different one (Multiple)
     std::int64_t nodes = 0;   // search nodes visited
+    std::int64_t lineSolves = 0;   // lines solved or found in the cache, once the search ran
 };
 
 SolveResult solvePuzzle(const Clues& clues, const Budget& budget = {});
