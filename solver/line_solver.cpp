@@ -81,7 +81,7 @@ bool LineSolver::computeReach(std::span<const int> clue, std::span<const Cell> l
     return true;
 }
 
-bool LineSolver::canStartAt(std::span<const int> clue, std::span<const Cell> line, int run, int start) const {
+inline bool LineSolver::canStartAt(std::span<const int> clue, std::span<const Cell> line, int run, int start) const {
     const int n = cells_;
     const int end = start + clue[run];
     if (start < 0 || end > n) return false;
@@ -101,11 +101,18 @@ bool LineSolver::solve(std::span<const int> clue, std::span<Cell> line) {
 
     fillCover_.assign(static_cast<size_t>(n) + 1, 0);
     for (int run = 0; run < k; ++run) {
+        // canStartAt, with what depends only on the run taken out of the loop.
+        const int length = clue[run];
+        const std::uint8_t* prefix = before_.data() + run * stride;
+        const std::uint8_t* suffix = after_.data() + (run + 1) * stride;
+        const bool last = run + 1 == k;
         for (int start = earliest_[run]; start <= latest_[run]; ++start) {
-            if (canStartAt(clue, line, run, start)) {
-                ++fillCover_[start];
-                --fillCover_[start + clue[run]];
-            }
+            const int end = start + length;
+            if (emptiesBefore_[end] != emptiesBefore_[start]) continue;
+            if (start == 0 ? run != 0 : line[start - 1] == Cell::Filled || !prefix[start - 1]) continue;
+            if (end == n ? !last : line[end] == Cell::Filled || !suffix[end + 1]) continue;
+            ++fillCover_[start];
+            --fillCover_[end];
         }
     }
     canEmpty_.assign(static_cast<size_t>(n), 0);

@@ -58,6 +58,11 @@ public:
     };
     Line contradictedLine() const { return contradicted_; }
 
+    // While set, every cell a propagation decides is appended to `changed`
+    // (as row * width + column), so that a caller can look at those cells
+    // alone instead of the whole grid. nullptr stops the recording.
+    void recordChanges(std::vector<int>* changed) { changed_ = changed; }
+
 private:
     bool run(Grid& grid);
     bool solveRow(Grid& grid, int row);
@@ -71,6 +76,7 @@ private:
     const Budget* budget_ = nullptr;
     bool interrupted_ = false;
     std::vector<Cell> line_;
+    std::vector<int>* changed_ = nullptr;
     std::vector<std::uint8_t> rowDirty_, columnDirty_;
     Line contradicted_;
 };
