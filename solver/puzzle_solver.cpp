@@ -26,7 +26,15 @@ public:
     // stopped the search.
     bool explore(Grid& grid, bool probed, ProbeChoice choice) {
         if (found_ >= wanted_) return true;
-        if (nodes_ >= nodeLimit_ || result_.nodes >= budget_.maxNodes || budget_.timeIsUp()) return false;
+        if (nodes_ >= nodeLimit_) {
+            // Put aside what is left to search: the branches above that are
+            // still untried, and this grid, so a later search resumes here.
+            suspended_ = true;
+            leftOver_ = path_;
+            leftOver_.push_back({grid, -1, -1});
+            return false;
+        }
+        if (result_.nodes >= budget_.maxNodes || budget_.timeIsUp()) return false;
         ++result_.nodes;
         ++nodes_;
         if (!probed) {
@@ -69,18 +77,22 @@ public:
     }
 
     int found() const { return found_; }
-    // A grid that is propagated except for its branch cell, just set.
+    // A subtree still to search: a propagated grid in which the branch
+    // cell (column, row) was just set and is still to be followed; column
+    // -1 when there is none.
     struct Branch {
         Grid grid;
         int column = -1, row = -1;
     };
-    // When the first solution was found: the branches its path left untried.
-    std::vector<Branch> untriedBranches() const { return untried_; }
+    // After explore() returned false: whether the node limit (not the
+    // budget) stopped it, and then every subtree still to be searched, the
+    // shallowest first (the last one is the grid where it stopped, not yet probed).
+    bool suspended() const { return suspended_; }
+    std::vector<Branch>& leftOver() { return leftOver_; }
 
 private:
     void recordSolution(const Grid& grid) {
         (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
-        if (found_ == 0) untried_ = path_;
         ++found_;
     }
 
@@ -119,47 +131,46 @@ private:
     int found_ = 0;
     int wanted_ = 2;
     std::int64_t nodeLimit_ = INT64_MAX, nodes_ = 0;
-    std::vector<Branch> path_, untried_;
+    std::vector<Branch> path_, leftOver_;
+    bool suspended_ = false;
     std::vector<int> rowUnknowns_, columnUnknowns_;
 };
 
-// With one solution known, the rest of the search space is the branches
-// that the path to it left untried: at each branch cell, the subtree of the
-// value the solution lacks. Each such subtree either holds a second solution
-// or none. A depth-first search would finish them deepest first, each to its
-// end, so one large subtree without a solution can keep it from ever
-// reaching a small one with the second solution higher up (on some 40 x 30
-// bands it never did within 10 s). Here every open subtree is searched with
-// a node limit that grows by a large factor each pass: the small subtrees
-// are done in the first pass just as a depth-first search would do them,
-// and a large one costs at most 1/15 more for being started again.
-constexpr std::int64_t kFirstNodeLimit = 64;
-constexpr std::int64_t kNodeLimitGrowth = 16;
+// Searches the open subtrees in passes, each with a node limit; a subtree
+// that is not finished within it leaves its untried branches for the next
+// pass, so nothing is searched twice. A plain depth-first search can sink
+// its whole budget into one large subtree without a solution while a small
+// one beside it holds one (on some 40 x 30 bands it never got out within
+// 10 s); taking the open subtrees in turn spends the time more evenly.
+// Each subtree's first turn is short, later ones twice as long as the
+// pass before, so that a large search does not drown in bookkeeping. Found
+// by trying on the 40 x 30 bands: shorter first turns or a fixed length left
+// more of them undecided.
+constexpr std::int64_t kNodesPerTurn = 16;
+constexpr std::int64_t kTurnGrowth = 2;
 
-Verdict searchOtherBranches(std::vector<Search::Branch> open, Propagator& propagator, const Budget& budget,
-                            SolveResult& result) {
-    for (Search::Branch& branch : open) {
-        if (propagator.propagateCell(branch.grid, branch.column, branch.row)) continue;
-        if (propagator.interrupted()) return Verdict::Undecided;
-        branch.column = -1;   // no grid fits this branch
-    }
-    std::erase_if(open, [](const Search::Branch& branch) { return branch.column < 0; });
-    // Deepest first, as a depth-first search would: the deepest are the smallest.
-    std::reverse(open.begin(), open.end());
-    for (std::int64_t nodeLimit = kFirstNodeLimit; !open.empty(); nodeLimit *= kNodeLimitGrowth) {
-        std::vector<Search::Branch> stillOpen;
-        for (Search::Branch& branch : open) {
-            Search other(propagator, budget, result, 1, 2, nodeLimit);
-            Grid grid = branch.grid;
-            const bool exhausted = other.explore(grid, false, {});
-            if (other.found() >= 2) return Verdict::Multiple;
-            if (exhausted) continue;
-            if (budget.timeIsUp() || result.nodes >= budget.maxNodes) return Verdict::Undecided;
-            stillOpen.push_back(std::move(branch));
+Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& propagator, const Budget& budget,
+                      SolveResult& result) {
+    for (std::int64_t nodeLimit = kNodesPerTurn * kTurnGrowth; !open.empty(); nodeLimit *= kTurnGrowth) {
+        std::vector<Search::Branch> next;
+        // The deepest first: the last ones added are the smallest.
+        for (auto branch = open.rbegin(); branch != open.rend(); ++branch) {
+            Grid& grid = branch->grid;
+            if (branch->column >= 0 && !propagator.propagateCell(grid, branch->column, branch->row)) {
+                if (propagator.interrupted()) return Verdict::Undecided;
+                continue;   // no grid fits this branch
+            }
+            Search search(propagator, budget, result, found, 2, nodeLimit);
+            const bool finished = search.explore(grid, false, {});
+            found = search.found();
+            if (found >= 2) return Verdict::Multiple;
+            if (finished) continue;
+            if (!search.suspended()) return Verdict::Undecided;
+            for (Search::Branch& rest : search.leftOver()) next.push_back(std::move(rest));
         }
-        open = std::move(stillOpen);
+        open = std::move(next);
     }
-    return Verdict::Unique;
+    return found == 1 ? Verdict::Unique : Verdict::None;
 }
 
 }  // namespace
@@ -199,14 +210,13 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     }
 
     result.grade = Grade::Search;
-    // First any one solution, by a plain depth-first search.
-    Search first(propagator, budget, result, 0, 1);
+    // The root is probed already; its first search starts from that probe's choice.
+    Search first(propagator, budget, result, 0, 2, kNodesPerTurn);
     const bool finished = first.explore(grid, true, choice);
-    if (first.found() == 0) {
-        result.verdict = finished ? Verdict::None : Verdict::Undecided;
-    } else {
-        result.verdict = searchOtherBranches(first.untriedBranches(), propagator, budget, result);
-    }
+    if (first.found() >= 2) result.verdict = Verdict::Multiple;
+    else if (finished) result.verdict = first.found() == 1 ? Verdict::Unique : Verdict::None;
+    else if (!first.suspended()) result.verdict = Verdict::Undecided;
+    else result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
     result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;
 }
