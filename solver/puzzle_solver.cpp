@@ -7,7 +7,8 @@ namespace mosarin::solver {
 
 namespace {
 
-// Depth-first search over probed grids, counting solutions up to two.
+// Depth-first search over probed grids, counting solutions up to two, that
+// can stop after a number of nodes and hand back what it left unsearched.
 // Every node is probed to a standstill before it branches: each trial that
 // breaks a line becomes a fact of that node, which keeps the tree small on
 // pictures that line logic alone leaves wide open.

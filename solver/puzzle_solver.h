@@ -1,7 +1,8 @@
 #pragma once
 // Whether a puzzle's clues have exactly one solution, and how hard it is to
-// find: line logic first, then probing, then a depth-first search that stops
-// at the second solution or when the budget runs out.
+// find: line logic first, then probing, then a search (depth-first at first,
+// then over its open subtrees in turns) that stops at the second solution,
+// when every grid has been searched, or when the budget runs out.
 
 #include <utility>
 #include <vector>
