@@ -1,6 +1,5 @@
 #include "solver/puzzle_solver.h"
 
-#include <algorithm>
 #include <climits>
 
 namespace mosarin::solver {
