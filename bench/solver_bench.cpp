@@ -101,5 +101,27 @@ void BM_HardPicture40x30(benchmark::State& state) {
 }
 BENCHMARK(BM_HardPicture40x30)->DenseRange(0, 3)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// The whole family of 40 x 30 diagonal bands: cell filled when (row + column
+// + phase) mod period < period / 2, argument period * 10 + phase, 10-second
+// budget each. Periods 6 and 8 have one solution, 5 and 7 (phases 0, 1, 3)
+// several; periods 4 and period 7 phase 2 are still undecided.
+void BM_Bands40x30(benchmark::State& state) {
+    const int period = static_cast<int>(state.range(0)) / 10, phase = static_cast<int>(state.range(0)) % 10;
+    solver::Grid picture(40, 30);
+    for (int row = 0; row < 30; ++row)
+        for (int column = 0; column < 40; ++column)
+            picture.at(column, row) = (row + column + phase) % period < period / 2 ? solver::Cell::Filled : solver::Cell::Empty;
+    const solver::Clues clues = solver::cluesOfGrid(picture);
+    solver::SolveResult result;
+    for (auto _ : state) result = solver::solvePuzzle(clues, solver::Budget::forSeconds(10));
+    state.counters["verdict"] = static_cast<int>(result.verdict);   // 0 unique, 1 multiple, 2 none, 3 undecided
+    state.counters["nodes"] = static_cast<double>(result.nodes);
+    state.counters["line_solves"] = static_cast<double>(result.lineSolves);
+}
+BENCHMARK(BM_Bands40x30)
+    ->ArgsProduct({{40, 41, 42, 43, 50, 51, 52, 53, 60, 61, 62, 63, 70, 71, 72, 73, 80, 81, 82, 83}})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
+
 }  // namespace
 }  // namespace mosarin

@@ -37,6 +37,9 @@ public:
     int onlyRunCovering(std::span<const int> clue, std::span<const Cell> line, int cell);
 
 private:
+    // solve() for lines of up to 63 cells: the same reach tables, one 64-bit
+    // word per run, built with shifts and additions instead of cell by cell.
+    bool solveShort(std::span<const int> clue, std::span<Cell> line);
     // Fills reach tables for the line; false when the clue cannot fit at all.
     bool computeReach(std::span<const int> clue, std::span<const Cell> line);
     // True when run `run` may start at `start` in some placement; needs computeReach.
@@ -46,6 +49,8 @@ private:
     int runs_ = 0;
     std::vector<std::uint8_t> before_;   // [run][i]: runs 0..run-1 fit cells [0, i)
     std::vector<std::uint8_t> after_;    // [run][i]: runs run..end fit cells [i, n)
+    std::vector<int> reversedClue_;
+    std::vector<int> earliest_, latest_;   // [run]: first and last start the lengths allow
     std::vector<int> emptiesBefore_;     // known-empty cells in [0, i)
     std::vector<int> fillCover_;         // difference array of cells some run can cover
     std::vector<std::uint8_t> canEmpty_;

@@ -88,6 +88,7 @@ bool Propagator::solveRow(Grid& grid, int row) {
         if (line_[column] != grid.at(column, row)) {
             grid.at(column, row) = line_[column];
             columnDirty_[column] = 1;
+            if (changed_) changed_->push_back(row * grid.width + column);
         }
     }
     return true;
@@ -101,6 +102,7 @@ bool Propagator::solveColumn(Grid& grid, int column) {
         if (line_[row] != grid.at(column, row)) {
             grid.at(column, row) = line_[row];
             rowDirty_[row] = 1;
+            if (changed_) changed_->push_back(row * grid.width + column);
         }
     }
     return true;
@@ -172,14 +174,13 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
     // of this round has already implied.
     std::vector<std::uint8_t> implied(count);
     auto bitOf = [](Cell value) { return value == Cell::Filled ? std::uint8_t{1} : std::uint8_t{2}; };
-    auto markImplied = [&](const Grid& trial) {
-        int decided = 0;
-        for (size_t i = 0; i < count; ++i) {
-            if (grid.cells[i] != Cell::Unknown || trial.cells[i] == Cell::Unknown) continue;
-            implied[i] |= bitOf(trial.cells[i]);
-            ++decided;
-        }
-        return decided;
+    // The cells each trial's propagation decided, besides the tried cell:
+    // looking at those alone is far cheaper than comparing whole grids.
+    std::vector<int> filledChanged, emptyChanged;
+    auto markImplied = [&](const Grid& trial, const std::vector<int>& changed, size_t tried) {
+        implied[tried] |= bitOf(trial.cells[tried]);
+        for (const int i : changed) implied[i] |= bitOf(trial.cells[i]);
+        return static_cast<int>(changed.size()) + 1;
     };
     // Sets one cell of the grid and follows it; the outcome when that fails.
     auto learn = [&](int column, int row, Cell value) {
@@ -205,10 +206,15 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     if (implied[index] & bitOf(value)) continue;
                     if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
                     Grid& trial = value == Cell::Filled ? filled : empty;
+                    std::vector<int>& changed = value == Cell::Filled ? filledChanged : emptyChanged;
                     trial.cells = grid.cells;
                     trial.at(column, row) = value;
-                    if (propagator.propagateCell(trial, column, row)) {
-                        decidedBy[value == Cell::Filled ? 0 : 1] = markImplied(trial);
+                    changed.clear();
+                    propagator.recordChanges(&changed);
+                    const bool fits = propagator.propagateCell(trial, column, row);
+                    propagator.recordChanges(nullptr);
+                    if (fits) {
+                        decidedBy[value == Cell::Filled ? 0 : 1] = markImplied(trial, changed, index);
                         continue;
                     }
                     if (propagator.interrupted()) return ProbeOutcome::OutOfBudget;
@@ -229,17 +235,11 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                 if (decidedBy[0] < 0 || decidedBy[1] < 0) continue;
                 // Both ways fit: what they decide alike holds either way.
                 bool common = false;
-                for (size_t i = 0; i < count; ++i) {
-                    if (grid.cells[i] == Cell::Unknown && filled.cells[i] != Cell::Unknown &&
-                        filled.cells[i] == empty.cells[i]) {
-                        common = true;
-                        break;
-                    }
-                }
+                for (const int i : filledChanged) common = common || filled.cells[i] == empty.cells[i];
                 if (common) {
                     const Grid before = grid;
-                    for (size_t i = 0; i < count; ++i) {
-                        if (grid.cells[i] == Cell::Unknown && filled.cells[i] == empty.cells[i]) grid.cells[i] = filled.cells[i];
+                    for (const int i : filledChanged) {
+                        if (filled.cells[i] == empty.cells[i]) grid.cells[i] = filled.cells[i];
                     }
                     if (!propagator.propagateChanged(grid, before)) {
                         return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;

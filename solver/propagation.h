@@ -61,6 +61,11 @@ public:
     };
     Line contradictedLine() const { return contradicted_; }
 
+    // While set, every cell a propagation decides is appended to `changed`
+    // (as row * width + column), so that a caller can look at those cells
+    // alone instead of the whole grid. nullptr stops the recording.
+    void recordChanges(std::vector<int>* changed) { changed_ = changed; }
+
 private:
     bool run(Grid& grid);
     bool solveRow(Grid& grid, int row);
@@ -74,6 +79,7 @@ private:
     const Budget* budget_ = nullptr;
     bool interrupted_ = false;
     std::vector<Cell> line_;
+    std::vector<int>* changed_ = nullptr;
     std::vector<std::uint8_t> rowDirty_, columnDirty_;
     Line contradicted_;
 };
@@ -84,6 +90,7 @@ enum class ProbeOutcome { Solved, Stuck, Contradiction, OutOfBudget };
 // decided most, the best one to branch on.
 struct ProbeChoice {
     int column = -1, row = -1;   // -1 when no cell was tried both ways
+    Cell first = Cell::Filled;   // the value to try first
 };
 
 // Which unknown cells a probe tries: all, or only those with at least two

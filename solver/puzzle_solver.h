@@ -1,7 +1,8 @@
 #pragma once
 // Whether a puzzle's clues have exactly one solution, and how hard it is to
-// find: line logic first, then probing, then a depth-first search that stops
-// at the second solution or when the budget runs out.
+// find: line logic first, then probing, then a search (depth-first at first,
+// then over its open subtrees in turns) that stops at the second solution,
+// when every grid has been searched, or when the budget runs out.
 
 #include <utility>
 #include <vector>
@@ -27,6 +28,7 @@ struct SolveResult {
     Grid solution;        // the first solution found (Unique, Multiple)
     Grid otherSolution;   // a second, different one (Multiple)
     std::int64_t nodes = 0;   // search nodes visited
+    std::int64_t lineSolves = 0;   // lines solved or found in the cache, once the search ran
 };
 
 SolveResult solvePuzzle(const Clues& clues, const Budget& budget = {});

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <utility>
 #include <random>
+#include <utility>
 #include <vector>
 
 #include "solver/line_cache.h"
@@ -117,6 +117,41 @@ TEST(LineCache, RemembersItsOwnLinesAndForgetsThoseOfTheCacheBefore) {
             EXPECT_FALSE(cache.find(8, known, found, consistent)) << "another line in the same slot";
         }
     }
+}
+
+// Lines of up to 63 cells are solved one machine word at a time, longer ones
+// cell by cell. Empty cells appended to a line change nothing about its own
+// cells, but take it past 63: the two ways must agree on every line length
+// the brute force above cannot reach, the top bits of the word included.
+TEST(LineSolver, WordAtATimeAgreesWithCellByCellOnLongLines) {
+    std::mt19937 random(20261209u);
+    int consistent = 0;
+    for (int trial = 0; trial < 20000; ++trial) {
+        const int length = 13 + static_cast<int>(random() % 51);   // 13 .. 63
+        std::vector<Cell> picture(length);
+        const int density = static_cast<int>(random() % 100);
+        for (Cell& cell : picture) cell = static_cast<int>(random() % 100) < density ? Cell::Filled : Cell::Empty;
+        Clue clue;
+        for (int i = 0; i < length; ++i) {
+            if (picture[i] != Cell::Filled) continue;
+            if (i == 0 || picture[i - 1] != Cell::Filled) clue.push_back(0);
+            ++clue.back();
+        }
+        // Sometimes a clue that no longer fits the known cells.
+        if (trial % 5 == 0 && !clue.empty()) clue[random() % clue.size()] += 1;
+        std::vector<Cell> line(length, Cell::Unknown);
+        const int knownPercent = static_cast<int>(random() % 100);
+        for (int i = 0; i < length; ++i)
+            if (static_cast<int>(random() % 100) < knownPercent) line[i] = picture[i];
+        std::vector<Cell> padded = line;
+        padded.resize(70, Cell::Empty);
+        const bool fits = solveLine(clue, line);
+        ASSERT_EQ(fits, solveLine(clue, padded)) << "trial " << trial;
+        if (!fits) continue;
+        ++consistent;
+        ASSERT_EQ(line, std::vector<Cell>(padded.begin(), padded.begin() + length)) << "trial " << trial;
+    }
+    EXPECT_GT(consistent, 10000);
 }
 
 }  // namespace
