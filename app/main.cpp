@@ -3,28 +3,33 @@
 // commands (--check, --help) run first and never create the application
 // object, so they need no display.
 #include <QApplication>
-#include <QIcon>
-#include <iostream>
+#include <QResource>
 #include <memory>
 
 #include "app/library_check.h"
+#include "app/stdio_stream.h"
 #include "editor/tfcpintura.h"
 #include "game/tfjuego.h"
 #include "shell/app_info.h"
 #include "shell/deferred_modal_window.h"
 #include "shell/idle_sleep.h"
 #include "shell/qt_platform.h"
+#include "shell/window_icon.h"
 
 int main(int argc, char** argv) {
-    if (const auto status = mosarin::runCommandLine(argc, argv, mosarin::executableFolder(argv[0]), std::cout,
-                                                    std::cerr)) {
-        return *status;
+    if (argc > 1) {
+        mosarin::StdioStream out(stdout);
+        mosarin::StdioStream err(stderr);
+        if (const auto status = mosarin::runCommandLine(argc, argv, mosarin::executableFolder(argv[0]), out, err)) {
+            return *status;
+        }
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(mosarin::applicationTitle());
     // The window shows its icon at 48 pixels at most; the 256-pixel picture
     // is the desktop entry's, and decoding it here cost start-up time.
-    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/mosarin-48.png")));
+    const QResource icon(QStringLiteral(":/icons/mosarin-48.rgba"));
+    QApplication::setWindowIcon(mosarin::iconFromRgbaPixels(icon.data(), icon.size()));
     mosarin::keepIdleProgramAsleep();
     mosarin::QtPlatform platform;
 

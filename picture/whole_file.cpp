@@ -87,6 +87,11 @@ FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t ma
     return readFile(file, maxBytes, Oversize::Refuse);
 }
 
+FileReadResult readOpenRegularFile(int descriptor, std::size_t maxBytes) {
+    if (::lseek(descriptor, 0, SEEK_SET) < 0) return failed(FileReadStatus::ReadFailed, errno);
+    return readOpened(descriptor, maxBytes, Oversize::Refuse);
+}
+
 FileReadResult readRegularFilePrefix(const std::filesystem::path& file, std::size_t maxBytes) {
     return readFile(file, maxBytes, Oversize::KeepPrefix);
 }

@@ -27,6 +27,9 @@ struct FileReadResult {
 // are refused as NotRegular.
 FileReadResult readRegularFile(const std::filesystem::path& file, std::size_t maxBytes);
 
+// The same, of a file already open as `descriptor`, read from its start.
+FileReadResult readOpenRegularFile(int descriptor, std::size_t maxBytes);
+
 // The same, for files of which only the beginning matters: a larger file is
 // not refused, its first `maxBytes` bytes are the result.
 FileReadResult readRegularFilePrefix(const std::filesystem::path& file, std::size_t maxBytes);

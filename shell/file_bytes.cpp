@@ -62,4 +62,17 @@ ReadableFile::ReadableFile(const QString& path) {
 
 ReadableFile::~ReadableFile() { ::close(descriptor_); }
 
+KeptFile::KeptFile(const QString& path) : path_(path) {
+    descriptor_ = ::open(localPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (descriptor_ < 0) failRead(path, FileReadStatus::CannotOpen, errno);
+}
+
+KeptFile::~KeptFile() { ::close(descriptor_); }
+
+QByteArray KeptFile::readAll() const {
+    FileReadResult read = readOpenRegularFile(descriptor_, static_cast<std::size_t>(kMaxImageFileBytes));
+    if (read.status != FileReadStatus::Ok) failRead(path_, read.status, read.systemError);
+    return QByteArray(read.bytes.data(), qsizetype(read.bytes.size()));
+}
+
 }  // namespace mosarin

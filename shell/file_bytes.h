@@ -33,4 +33,23 @@ private:
     int descriptor_ = -1;
 };
 
+// A file read whole and kept open, so that its bytes can be read again later
+// without being held in memory meanwhile: it stays the same file even when its
+// name is removed or given to another file. Opening fails as readWholeFile
+// does, with the same messages, and so does each reading.
+class KeptFile {
+public:
+    explicit KeptFile(const QString& path);
+    ~KeptFile();
+    KeptFile(const KeptFile&) = delete;
+    KeptFile& operator=(const KeptFile&) = delete;
+
+    // The whole content, from the file's start.
+    QByteArray readAll() const;
+
+private:
+    QString path_;
+    int descriptor_ = -1;
+};
+
 }  // namespace mosarin

@@ -9,26 +9,26 @@ namespace mosarin {
 
 namespace {
 
-// The file's bytes when they pass `check`; empty (and the failure shown)
-// otherwise.
+// The file, kept open, when its bytes pass `check`; null (and the failure
+// shown) otherwise.
 template <typename Check>
-QByteArray readChecked(const QString& path, Platform& platform, Check check) {
-    QByteArray bytes;
+std::unique_ptr<KeptFile> readChecked(const QString& path, Platform& platform, Check check) {
+    std::unique_ptr<KeptFile> kept;
     guarded(platform, [&] {
-        QByteArray read = readWholeFile(path);
-        check(read);
-        bytes = std::move(read);
+        auto file = std::make_unique<KeptFile>(path);
+        check(file->readAll());
+        kept = std::move(file);
     });
-    return bytes;
+    return kept;
 }
 
-// Decodes `bytes` into a null `image`. A failure is told and the bytes
-// dropped, so it is told once; so are they after a success unless `keep`
-// asks for them to be kept for decoding again once the image is released.
+// Decodes `file` into a null `image`. A failure is told and the file
+// dropped, so it is told once; so is it after a success unless `keep` asks
+// for it to be kept for decoding again once the image is released.
 template <typename Decode>
-bool decodeOnce(QByteArray& bytes, QImage& image, Platform& platform, Decode decode, bool keep = false) {
-    if (bytes.isEmpty() || !image.isNull()) return false;
-    if (!guarded(platform, [&] { image = decode(bytes); }) || !keep) bytes = QByteArray();
+bool decodeOnce(std::unique_ptr<KeptFile>& file, QImage& image, Platform& platform, Decode decode, bool keep = false) {
+    if (!file || !image.isNull()) return false;
+    if (!guarded(platform, [&] { image = decode(file->readAll()); }) || !keep) file.reset();
     return true;
 }
 

@@ -2,9 +2,11 @@
 // The four pictures the game draws. Their files are read and checked while
 // the game window is set up; their pixels are decoded when first drawn.
 
-#include <QByteArray>
 #include <QImage>
 #include <QRgb>
+#include <memory>
+
+#include "shell/file_bytes.h"
 
 #include "shell/platform.h"
 
@@ -18,10 +20,11 @@ struct GameAssets {
     QRgb overlayKey = 0; // endOverlay's top-left pixel: left out when drawn
 };
 
-// The assets' files as read and checked, each kept until it is decoded.
-// A file that failed is empty and is never decoded.
+// The assets' files as read and checked, each kept open until it is decoded
+// and read again then: their bytes are not held in memory meanwhile. A file
+// that failed is null and is never decoded.
 struct GameAssetFiles {
-    QByteArray back, end, overlay, start;
+    std::unique_ptr<KeptFile> back, end, overlay, start;
 };
 
 // Reads the four files from `programFolder` (with its trailing separator) in
@@ -35,9 +38,9 @@ GameAssetFiles readGameAssetFiles(const QString& programFolder, Platform& platfo
 // (back) or what the end screen draws (end2, end1) into `assets`, where
 // their images are null. A file whose pixels cannot be decoded is shown in
 // the error box and its asset stays null (drawn as nothing) for good. The
-// end screen's files are decoded once and their bytes released; the start
-// screen's are kept, so that their images may be released between uses
-// and decoded again. True when an asset was decoded (or failed) by this call.
+// end screen's files are decoded once and closed; the start screen's are
+// kept, so that their images may be released between uses and decoded again.
+// A file that can no longer be read is told as loading it would tell it. True when an asset was decoded (or failed) by this call.
 bool decodeStartScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
 bool decodeBackground(GameAssetFiles& files, GameAssets& assets, Platform& platform);
 bool decodeEndScreenAssets(GameAssetFiles& files, GameAssets& assets, Platform& platform);
