@@ -84,7 +84,7 @@ window_of "$copy_b_pid" "Pictures Editor"; editor_b=$window; b_left=$left; b_top
 
 window_of "$game_pid" "Pictures Editor"
 click 1 88 508                                   # A: "New", picture 2 written at once
-for _ in $(seq 1 30); do [[ $(stat -c %s "$work/files/pictures.txt") == 568 ]] && break; sleep 0.1; done
+for _ in $(seq 1 100); do [[ $(stat -c %s "$work/files/pictures.txt") == 568 ]] && break; sleep 0.1; done
 [[ $(stat -c %s "$work/files/pictures.txt") == 568 ]] || fail "copy A did not write its new picture"
 after_a=$(cat "$work/files/pictures.txt")
 
