@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "bench/hard_pictures.h"
 #include "picture/library_file.h"
 #include "solver/puzzle_solver.h"
 
@@ -74,22 +75,16 @@ BENCHMARK(BM_Random40x30HalfFilled)->DenseRange(1, 5)->Iterations(1)->Unit(bench
 // mod 6 < 3 picture), 1 the same at period 8, 2 a checkerboard with one cell
 // switched, 3 a sparse random picture (20 % filled).
 solver::Grid hardPicture(int which) {
-    solver::Grid picture(40, 30);
-    std::mt19937 random(7);
-    for (int row = 0; row < 30; ++row) {
-        for (int column = 0; column < 40; ++column) {
-            bool filled = false;
-            switch (which) {
-            case 0: filled = (row + column) % 6 < 3; break;
-            case 1: filled = (row + column) % 8 < 4; break;
-            case 2: filled = (row + column) % 2 == 1; break;
-            default: filled = random() % 100 < 20; break;
-            }
-            picture.at(column, row) = filled ? solver::Cell::Filled : solver::Cell::Empty;
-        }
+    switch (which) {
+    case 0: return bench::halfBands(6, 0);
+    case 1: return bench::halfBands(8, 0);
+    case 2: {
+        solver::Grid picture = bench::checkerboard();
+        picture.at(17, 11) = picture.at(17, 11) == solver::Cell::Filled ? solver::Cell::Empty : solver::Cell::Filled;
+        return picture;
     }
-    if (which == 2) picture.at(17, 11) = picture.at(17, 11) == solver::Cell::Filled ? solver::Cell::Empty : solver::Cell::Filled;
-    return picture;
+    default: return bench::sparseRandom();
+    }
 }
 
 void BM_HardPicture40x30(benchmark::State& state) {
@@ -107,11 +102,7 @@ BENCHMARK(BM_HardPicture40x30)->DenseRange(0, 3)->Iterations(1)->Unit(benchmark:
 // several; periods 4 and period 7 phase 2 are still undecided.
 void BM_Bands40x30(benchmark::State& state) {
     const int period = static_cast<int>(state.range(0)) / 10, phase = static_cast<int>(state.range(0)) % 10;
-    solver::Grid picture(40, 30);
-    for (int row = 0; row < 30; ++row)
-        for (int column = 0; column < 40; ++column)
-            picture.at(column, row) = (row + column + phase) % period < period / 2 ? solver::Cell::Filled : solver::Cell::Empty;
-    const solver::Clues clues = solver::cluesOfGrid(picture);
+    const solver::Clues clues = solver::cluesOfGrid(bench::halfBands(period, phase));
     solver::SolveResult result;
     for (auto _ : state) result = solver::solvePuzzle(clues, solver::Budget::forSeconds(10));
     state.counters["verdict"] = static_cast<int>(result.verdict);   // 0 unique, 1 multiple, 2 none, 3 undecided

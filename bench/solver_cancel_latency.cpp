@@ -15,10 +15,10 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
-#include <random>
 #include <thread>
 #include <vector>
 
+#include "bench/hard_pictures.h"
 #include "solver/puzzle_solver.h"
 
 namespace mosarin {
@@ -29,21 +29,12 @@ namespace {
 // 3: a sparse random picture (20 % filled; several solutions, found in
 // about 0.2 s).
 solver::Grid pictureToCancel(int which) {
-    solver::Grid picture(40, 30);
-    std::mt19937 random(7);
-    for (int row = 0; row < 30; ++row) {
-        for (int column = 0; column < 40; ++column) {
-            bool filled = false;
-            switch (which) {
-            case 0: filled = (row + column) % 4 < 2; break;
-            case 1: filled = (row + column) % 5 < 2; break;
-            case 2: filled = (row + column) % 2 == 1; break;
-            default: filled = random() % 100 < 20; break;
-            }
-            picture.at(column, row) = filled ? solver::Cell::Filled : solver::Cell::Empty;
-        }
+    switch (which) {
+    case 0: return bench::halfBands(4, 0);
+    case 1: return bench::halfBands(5, 0);
+    case 2: return bench::checkerboard();
+    default: return bench::sparseRandom();
     }
-    return picture;
 }
 
 double threadCpuMicroseconds(clockid_t clock) {
