@@ -53,7 +53,9 @@ TEST(EditorUndoKeys, ReachTheWindowFromAFocusedButtonButNotFromATextField) {
         EXPECT_EQ(rig.fileBytes(), saved);
         // A key the window took is not also a control's: no button pressed.
         EXPECT_EQ(rig.texts(), QStringList(QStringLiteral("Picture saved")));
-        if (step.target == e.tancho) EXPECT_NE(e.tancho->text(), QStringLiteral("12")) << "the typing was undone instead";
+        if (step.target == e.tancho) {
+            EXPECT_NE(e.tancho->text(), QStringLiteral("12")) << "the typing was undone instead";
+        }
     }
 }
 

@@ -50,7 +50,9 @@ TEST(ClueMistakes, ContradictedLinesTurnRedOnlyWhileShown) {
         {"lines that still fit", {"...###", "#########", "", "", "", "", "", "", "", "...x"}, false, false, false, false},
     };
     for (bool shown : {true, false}) {
-        if (state.showMistakes != shown) ASSERT_TRUE(playKey(state, KeyPress{PlayKey::ToggleMistakes}));
+        if (state.showMistakes != shown) {
+            ASSERT_TRUE(playKey(state, KeyPress{PlayKey::ToggleMistakes}));
+        }
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.what) + (shown ? ", E on" : ", E off"));
             const QImage frame = frameOf(c.cells);

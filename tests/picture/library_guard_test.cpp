@@ -58,7 +58,9 @@ TEST(LibraryGuard, AFileThatCouldNotBeReadIsNeverWrittenUntilAReadSucceeds) {
             EXPECT_EQ(result.error, report.failure + " Nothing is written to it until it can be read again.");
         }
         EXPECT_EQ(fs::is_regular_file(file) ? fs::file_size(file) : 0, sizeBefore);
-        if (fs::is_regular_file(file)) EXPECT_EQ(readBytes(file).substr(0, library.size()), library);
+        if (fs::is_regular_file(file)) {
+            EXPECT_EQ(readBytes(file).substr(0, library.size()), library);
+        }
         // Mended: a read succeeds, and from then on the library is written.
         fs::remove_all(file);
         writeBytes(file, library);
@@ -120,13 +122,17 @@ TEST(LibraryGuard, TwoWritersOverOneFileNeverOverwriteEachOther) {
                                      "\" was changed by another program since it was last read here. Nothing was "
                                      "written to it.");
         EXPECT_EQ(fs::exists(file), present);
-        if (present) EXPECT_EQ(readBytes(file), changed);
+        if (present) {
+            EXPECT_EQ(readBytes(file), changed);
+        }
         // Read again, the window writes; a write leaves the guard knowing the new file.
         window.read(file);
         window.library->slots[1] = numberedRecord(7);
         ASSERT_TRUE(window.write(file).ok);
         ASSERT_TRUE(window.write(file).ok);
-        if (present) EXPECT_EQ(readBytes(file).substr(0, 284), numberedLine(7));
+        if (present) {
+            EXPECT_EQ(readBytes(file).substr(0, 284), numberedLine(7));
+        }
     }
 }
 
