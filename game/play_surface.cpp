@@ -171,11 +171,25 @@ QRect mostrar(GameState& state, const GameAssets& assets, PlaySurface& surface, 
     // A first frame, or a window of another size: a new frame, composed whole.
     const bool resized = surface.frameImage.isNull() || surface.frameImage.size() != surfaceSize(surface);
     if (resized) newFrame(surface);
+    // Nothing on the start screen moves: the frame that shows it stays.
+    if (!state.boardShown && !resized && surface.showsStartScreen) return QRect();
+    // Whatever is composed now is drawn into the frame pixel by pixel, 32
+    // bits at a time: the start screen's frame, kept at 24 bits, becomes a
+    // 32-bit one again first, its pixels unchanged.
+    if (surface.frameImage.format() != QImage::Format_RGB32)
+        surface.frameImage = surface.frameImage.convertToFormat(QImage::Format_RGB32);
     if (!state.boardShown) {
-        // Nothing on the start screen moves: the frame that shows it stays.
-        if (!resized && surface.showsStartScreen) return QRect();
         if (resized) layOutBoard(state, surface);
         drawStartScreen(assets, surfaceArt(assets, surface, state.geometry), surface.frameImage);
+        // It stays on show unchanged until a board or a new size, so it is
+        // kept at 24 bits a pixel: a quarter less memory for as long as the
+        // window shows it (370 KiB at the designed size), the same colours
+        // (the 32-bit frame's fourth byte is always opaque). A converted
+        // copy, not QImage::convertTo: converted in place, the image keeps
+        // the paint engine that drew it, which still writes 32-bit pixels
+        // into the buffer it had (Qt 6.4), so a later QPainter on the frame
+        // (QImage::fill with a QColor takes one) writes out of bounds.
+        surface.frameImage = surface.frameImage.convertToFormat(QImage::Format_RGB888);
         surface.drawnOver = surface.frameImage.rect();
         surface.showsEndScreen = false;
         surface.showsStartScreen = true;

@@ -31,8 +31,11 @@ void ImageView::showFrame(const QImage& frame, const QRect& changed) {
 void ImageView::setFrame(const QImage& frame) {
     const QRect changed = changedArea(copy_, frame);
     if (changed.isEmpty() && shown_ == &copy_) return;
-    if (copy_.size() != frame.size() || copy_.format() != frame.format() || !copy_.isDetached()) {
-        // A first frame, a new size or format: a copy of its own.
+    if (copy_.size() != frame.size() || copy_.format() != frame.format() || frame.depth() != 32 ||
+        !copy_.isDetached()) {
+        // A first frame, a new size or format: a copy of its own. So is a
+        // frame of another depth than 32 bits, whose rows the part-copy
+        // below would overrun.
         copy_ = frame.copy();
     } else {
         const qsizetype rowBytes = qsizetype(changed.width()) * 4;   // changedArea compares 32-bit frames only

@@ -3,6 +3,8 @@
 // per-frame layer and the end screen.
 #include <gtest/gtest.h>
 
+#include <QPainter>
+
 #include <array>
 #include <functional>
 
@@ -93,6 +95,31 @@ TEST(StartScreen, AssetsAndTextsInPlace) {
         EXPECT_EQ(ink.left(), line.left);
     }
     EXPECT_TRUE(containsPixel(frame, QRect(250, 385, 300, 24), kTextPixel));
+}
+
+// The start screen's frame is kept at 24 bits while it shows; a board after
+// it is drawn on a 32-bit frame with exactly the pixels it has without a
+// start screen before it, and the start screen comes back as it was. A
+// painter taken on the kept frame draws into it as it now is.
+TEST(StartScreen, FrameKeptAt24BitsUntilABoard) {
+    Scene scene, boardFirst;
+    scene.state.boardShown = false;
+    const QImage start = scene.frame().copy();
+    EXPECT_EQ(start.format(), QImage::Format_RGB888);
+    {
+        QImage& kept = scene.surface.frameImage;
+        QPainter painter(&kept);
+        painter.fillRect(QRect(0, 0, 8, 8), Qt::black);
+        painter.end();
+        EXPECT_EQ(kept.pixel(5, 5), qRgb(0, 0, 0));
+        EXPECT_EQ(kept.pixel(8, 8), start.pixel(8, 8));
+        scene.surface.showsStartScreen = false;   // composed again below
+    }
+    scene.state.boardShown = scene.state.boardStale = true;
+    EXPECT_EQ(scene.frame().format(), QImage::Format_RGB32);
+    EXPECT_EQ(scene.frame(), boardFirst.frame());
+    scene.state.boardShown = false;
+    EXPECT_EQ(scene.frame(), start);
 }
 
 // Every line of the grid every 14 pixels, every fifth one from the left and

@@ -102,6 +102,18 @@ TEST(ImageView, RepaintsOnlyTheChangedPartAndLeavesControlsOverTheRestAlone) {
     EXPECT_EQ(viewPaints.paints, 0);
 }
 
+// A 24-bit frame shown again is copied whole: copying the changed part row
+// by row assumes 4 bytes a pixel and would write past the end of the copy
+// (a fault the sanitizer build reports).
+TEST(ImageView, AFrameOfAnotherDepthIsCopiedWhole) {
+    ImageView view;
+    QImage frame = frameOf(200, 100, qRgb(20, 40, 60), QImage::Format_RGB888);
+    view.setFrame(frame);
+    frame.setPixel(199, 99, qRgb(250, 1, 2));
+    view.setFrame(frame);
+    EXPECT_EQ(view.frame(), frame);
+}
+
 // Told what changed, the control repaints exactly that, straight from the
 // caller's frame as it stands; another image is repainted whole.
 TEST(ImageView, ShowsTheCallersFrameRepaintingExactlyTheAreaItIsTold) {
