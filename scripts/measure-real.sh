@@ -17,7 +17,8 @@
 #
 # Wake-ups are the voluntary context switches of all its threads from
 # /proc/PID/task/*/status (a thread that sleeps in poll and is woken counts
-# one). CPU comes from perf's task-clock when perf can watch the process,
+# one), counted per thread between two readings: a thread that ends in
+# between is left out. CPU comes from perf's task-clock when perf can watch the process,
 # else from utime + stime in /proc/PID/stat. The X server's own CPU is
 # reported beside it. Needs Xvfb, xdotool, xwd and python3.
 set -euo pipefail
@@ -79,6 +80,17 @@ top=$Y
 ticks=$(getconf CLK_TCK)
 cpu_ticks() { awk '{print $14 + $15}' "/proc/$1/stat"; }
 switches() { cat /proc/"$1"/task/*/status | awk '/^voluntary_ctxt_switches/ {s += $2} END {print s}'; }
+# Per thread, so that a thread ending between two readings (Qt's pooled
+# threads end after 30 s idle) does not take its whole count off the sum.
+switches_by_thread() {
+  local status
+  for status in /proc/"$1"/task/*/status; do
+    awk -v t="$status" '/^voluntary_ctxt_switches/ {print t, $2}' "$status" 2>/dev/null || true
+  done
+}
+woken_between() {  # woken_between BEFORE AFTER: wake-ups of the threads alive at AFTER
+  awk 'NR == FNR {before[$1] = $2; next} {s += $2 - before[$1]} END {print s + 0}' <(echo "$1") <(echo "$2")
+}
 
 # perf, where it may watch the process, gives the CPU time to the microsecond;
 # /proc's clock ticks (10 ms) are the fallback.
@@ -89,11 +101,11 @@ perf_cpu_ms() {  # perf_cpu_ms PID SECONDS: task-clock in ms, or nothing
 
 measure() {  # measure NAME: CPU ms per second and wake-ups per second over $seconds
   local c0 w0 x0 c1 w1 x1 precise
-  c0=$(cpu_ticks "$game_pid"); w0=$(switches "$game_pid"); x0=$(cpu_ticks "$xvfb_pid")
+  c0=$(cpu_ticks "$game_pid"); w0=$(switches_by_thread "$game_pid"); x0=$(cpu_ticks "$xvfb_pid")
   precise=$(perf_cpu_ms "$game_pid" "$seconds")
   [[ -n "$precise" ]] || sleep "$seconds"
-  c1=$(cpu_ticks "$game_pid"); w1=$(switches "$game_pid"); x1=$(cpu_ticks "$xvfb_pid")
-  awk -v n="$1" -v c=$((c1 - c0)) -v p="$precise" -v w=$((w1 - w0)) -v x=$((x1 - x0)) -v t="$ticks" -v s="$seconds" 'BEGIN {
+  c1=$(cpu_ticks "$game_pid"); w1=$(switches_by_thread "$game_pid"); x1=$(cpu_ticks "$xvfb_pid")
+  awk -v n="$1" -v c=$((c1 - c0)) -v p="$precise" -v w="$(woken_between "$w0" "$w1")" -v x=$((x1 - x0)) -v t="$ticks" -v s="$seconds" 'BEGIN {
     ms = p != "" ? p / s : 1000 * c / t / s
     printf "%-14s game CPU %7.3f ms/s (%.3f ms per 40 ms tick, %s)  wake-ups %6.1f /s  Xvfb CPU %6.1f ms/s\n",
       n, ms, ms / 25, p != "" ? "perf task-clock" : "/proc ticks", w / s, 1000 * x / t / s }'
