@@ -1,6 +1,8 @@
 #include "solver/propagation.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstring>
 
 namespace mosarin::solver {
 
@@ -41,20 +43,6 @@ Propagator::Propagator(const Clues& clues, int cacheEntries)
       rowDirty_(clues.rows.size(), 0),
       columnDirty_(clues.columns.size(), 0) {}
 
-bool Propagator::solveLine(int lineId, const Clue& clue) {
-    if (!LineCache::fits(line_)) return lineSolver_.solve(clue, line_);
-    const LineCache::Packed known = LineCache::pack(line_);
-    LineCache::Packed solved;
-    bool consistent = false;
-    if (cache_.find(lineId, known, solved, consistent)) {
-        if (consistent) LineCache::unpack(solved, line_);
-        return consistent;
-    }
-    consistent = lineSolver_.solve(clue, line_);
-    cache_.store(lineId, known, consistent ? LineCache::pack(line_) : known, consistent);
-    return consistent;
-}
-
 bool Propagator::propagateAll(Grid& grid) {
     std::fill(rowDirty_.begin(), rowDirty_.end(), 1);
     std::fill(columnDirty_.begin(), columnDirty_.end(), 1);
@@ -80,29 +68,79 @@ bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
     return run(grid);
 }
 
-bool Propagator::solveRow(Grid& grid, int row) {
-    const auto first = grid.cells.begin() + static_cast<long>(row) * grid.width;
-    line_.assign(first, first + grid.width);
-    if (!solveLine(row, clues_.rows[row])) return false;
-    for (int column = 0; column < grid.width; ++column) {
-        if (line_[column] != grid.at(column, row)) {
-            grid.at(column, row) = line_[column];
-            columnDirty_[column] = 1;
-            if (changed_) changed_->push_back(row * grid.width + column);
+namespace {
+
+// Packs one line of the grid (n cells, `stride` apart) as the cache does:
+// cell i at bits 2i and 2i + 1 of a 64-cell pair of words. A row's cells
+// lie side by side and are packed eight at a time.
+LineCache::Packed packLine(const Cell* first, std::size_t stride, int n) {
+    LineCache::Packed packed;
+    int i = 0;
+    if (stride == 1) {
+        for (; i + 8 <= n; i += 8) {
+            // Eight one-byte cells (values 0 - 2) folded into sixteen bits:
+            // pairs of bytes, then quarters, then halves of the word.
+            std::uint64_t x;
+            std::memcpy(&x, first + i, 8);
+            x = (x | x >> 6) & 0x000F000F000F000Full;
+            x = (x | x >> 12) & 0x000000FF000000FFull;
+            x = (x | x >> 24) & 0xFFFFull;
+            (i < 32 ? packed.low : packed.high) |= x << (2 * (i % 32));
         }
     }
-    return true;
+    for (; i < n; ++i) {
+        const auto cell = static_cast<std::uint64_t>(first[i * stride]);
+        (i < 32 ? packed.low : packed.high) |= cell << (2 * (i % 32));
+    }
+    return packed;
 }
 
-bool Propagator::solveColumn(Grid& grid, int column) {
-    line_.resize(grid.height);
-    for (int row = 0; row < grid.height; ++row) line_[row] = grid.at(column, row);
-    if (!solveLine(grid.height + column, clues_.columns[column])) return false;
-    for (int row = 0; row < grid.height; ++row) {
-        if (line_[row] != grid.at(column, row)) {
-            grid.at(column, row) = line_[row];
-            rowDirty_[row] = 1;
-            if (changed_) changed_->push_back(row * grid.width + column);
+}  // namespace
+
+// Solves one line of the grid through the cache and writes back only the
+// cells the solve decided: most solves during probing decide nothing, and
+// then nothing is unpacked or compared.
+bool Propagator::solveLineOf(Grid& grid, bool isRow, int index) {
+    const int n = isRow ? grid.width : grid.height;
+    const std::size_t stride = isRow ? 1 : static_cast<std::size_t>(grid.width);
+    Cell* first = isRow ? &grid.at(0, index) : &grid.at(index, 0);
+    const Clue& clue = isRow ? clues_.rows[index] : clues_.columns[index];
+    auto decided = [&](int i, Cell value) {
+        first[i * stride] = value;
+        if (isRow) columnDirty_[i] = 1;
+        else rowDirty_[i] = 1;
+        if (changed_) changed_->push_back(isRow ? index * grid.width + i : i * grid.width + index);
+    };
+    auto copyOut = [&] {
+        line_.resize(n);
+        for (int i = 0; i < n; ++i) line_[i] = first[i * stride];
+    };
+    if (n > LineCache::kMaxCells) {
+        copyOut();
+        if (!lineSolver_.solve(clue, line_)) return false;
+        for (int i = 0; i < n; ++i)
+            if (line_[i] != first[i * stride]) decided(i, line_[i]);
+        return true;
+    }
+    const int lineId = isRow ? index : grid.height + index;
+    const LineCache::Packed known = packLine(first, stride, n);
+    LineCache::Packed solved;
+    bool consistent = false;
+    if (!cache_.find(lineId, known, solved, consistent)) {
+        copyOut();
+        consistent = lineSolver_.solve(clue, line_);
+        solved = consistent ? LineCache::pack(line_) : known;
+        cache_.store(lineId, known, solved, consistent);
+    }
+    if (!consistent) return false;
+    // The cells that differ: each two-bit field in which the words differ.
+    for (int half = 0; half < 2; ++half) {
+        const std::uint64_t now = half == 0 ? solved.low : solved.high;
+        std::uint64_t differ = now ^ (half == 0 ? known.low : known.high);
+        while (differ) {
+            const int field = std::countr_zero(differ) / 2;
+            differ &= ~(std::uint64_t{3} << (2 * field));
+            decided(half * 32 + field, static_cast<Cell>((now >> (2 * field)) & 3));
         }
     }
     return true;
@@ -131,7 +169,7 @@ bool Propagator::run(Grid& grid) {
             if (outOfBudget()) return false;
             rowDirty_[row] = 0;
             any = true;
-            if (!solveRow(grid, row)) {
+            if (!solveLineOf(grid, true, row)) {
                 contradicted_ = {true, row};
                 return false;
             }
@@ -141,7 +179,7 @@ bool Propagator::run(Grid& grid) {
             if (outOfBudget()) return false;
             columnDirty_[column] = 0;
             any = true;
-            if (!solveColumn(grid, column)) {
+            if (!solveLineOf(grid, false, column)) {
                 contradicted_ = {false, column};
                 return false;
             }

@@ -68,10 +68,9 @@ public:
 
 private:
     bool run(Grid& grid);
-    bool solveRow(Grid& grid, int row);
-    bool solveColumn(Grid& grid, int column);
-    // Solves line_ (the cells of line `lineId`) through the cache.
-    bool solveLine(int lineId, const Clue& clue);
+    // Solves row or column `index` of the grid, marking the crossing lines
+    // of every cell it decides as dirty. False when the line cannot be completed.
+    bool solveLineOf(Grid& grid, bool isRow, int index);
 
     const Clues& clues_;
     LineSolver lineSolver_;
