@@ -220,6 +220,47 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
         for (const int i : changed) implied[i] |= bitOf(trial.cells[i]);
         return static_cast<int>(changed.size()) + 1;
     };
+    // What each fitting trial decided, kept until the grid next changes: a
+    // round that learns something is followed by another that tries every
+    // cell again, and the trials made after the round's last lesson would
+    // come out exactly the same on the unchanged grid. Those are replayed
+    // from here instead of propagated again. Indexed by cell * 2 + (0
+    // filled, 1 empty); an entry counts while its lesson number is current.
+    struct TrialRecord {
+        int lesson = -1;
+        std::uint32_t first = 0, size = 0;   // its decided cells in `decidedCells`
+    };
+    std::vector<TrialRecord> records(count * 2);
+    std::vector<std::pair<int, Cell>> decidedCells;
+    int lesson = 0;
+    auto gridChanged = [&] {
+        ++lesson;
+        decidedCells.clear();
+    };
+    // Sets `trial` to the grid with (index, value) tried, by replaying a
+    // record or by propagating; false when that value breaks a line.
+    auto tryValue = [&](Grid& trial, std::vector<int>& changed, int column, int row, Cell value) {
+        const size_t index = static_cast<size_t>(row) * grid.width + column;
+        TrialRecord& record = records[index * 2 + (value == Cell::Filled ? 0 : 1)];
+        trial.cells = grid.cells;
+        trial.cells[index] = value;
+        changed.clear();
+        if (record.lesson == lesson) {
+            for (std::uint32_t k = record.first; k < record.first + record.size; ++k) {
+                trial.cells[decidedCells[k].first] = decidedCells[k].second;
+                changed.push_back(decidedCells[k].first);
+            }
+            return true;
+        }
+        propagator.recordChanges(&changed);
+        const bool fits = propagator.propagateCell(trial, column, row);
+        propagator.recordChanges(nullptr);
+        if (fits) {
+            record = {lesson, static_cast<std::uint32_t>(decidedCells.size()), static_cast<std::uint32_t>(changed.size())};
+            for (const int i : changed) decidedCells.emplace_back(i, trial.cells[i]);
+        }
+        return fits;
+    };
     // Sets one cell of the grid and follows it; the outcome when that fails.
     auto learn = [&](int column, int row, Cell value) {
         grid.at(column, row) = value;
@@ -245,12 +286,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
                     Grid& trial = value == Cell::Filled ? filled : empty;
                     std::vector<int>& changed = value == Cell::Filled ? filledChanged : emptyChanged;
-                    trial.cells = grid.cells;
-                    trial.at(column, row) = value;
-                    changed.clear();
-                    propagator.recordChanges(&changed);
-                    const bool fits = propagator.propagateCell(trial, column, row);
-                    propagator.recordChanges(nullptr);
+                    const bool fits = tryValue(trial, changed, column, row, value);
                     if (fits) {
                         decidedBy[value == Cell::Filled ? 0 : 1] = markImplied(trial, changed, index);
                         continue;
@@ -267,6 +303,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     break;
                 }
                 if (decided) {
+                    gridChanged();
                     progress = true;
                     continue;
                 }
@@ -282,6 +319,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     if (!propagator.propagateChanged(grid, before)) {
                         return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
                     }
+                    gridChanged();
                     progress = true;
                     continue;
                 }
