@@ -40,29 +40,32 @@ constexpr int kSolvesBetweenClockLooks = 16;
 Propagator::Propagator(const Clues& clues, int cacheEntries)
     : clues_(clues),
       cache_(cacheEntries > 0 ? cacheEntries : cacheEntriesFor(clues)),
-      rowDirty_(clues.rows.size(), 0),
-      columnDirty_(clues.columns.size(), 0) {}
+      rowDirty_(clues.height()),
+      columnDirty_(clues.width()) {}
 
 bool Propagator::propagateAll(Grid& grid) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 1);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 1);
+    for (int row = 0; row < grid.height; ++row) rowDirty_.insert(row);
+    for (int column = 0; column < grid.width; ++column) columnDirty_.insert(column);
     return run(grid);
 }
 
 bool Propagator::propagateCell(Grid& grid, int column, int row) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 0);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 0);
-    rowDirty_[row] = 1;
-    columnDirty_[column] = 1;
+    rowDirty_.clear();
+    columnDirty_.clear();
+    rowDirty_.insert(row);
+    columnDirty_.insert(column);
     return run(grid);
 }
 
 bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 0);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 0);
+    rowDirty_.clear();
+    columnDirty_.clear();
     for (int row = 0; row < grid.height; ++row) {
         for (int column = 0; column < grid.width; ++column) {
-            if (grid.at(column, row) != before.at(column, row)) rowDirty_[row] = columnDirty_[column] = 1;
+            if (grid.at(column, row) != before.at(column, row)) {
+                rowDirty_.insert(row);
+                columnDirty_.insert(column);
+            }
         }
     }
     return run(grid);
@@ -107,8 +110,8 @@ bool Propagator::solveLineOf(Grid& grid, bool isRow, int index) {
     const Clue& clue = isRow ? clues_.rows[index] : clues_.columns[index];
     auto decided = [&](int i, Cell value) {
         first[i * stride] = value;
-        if (isRow) columnDirty_[i] = 1;
-        else rowDirty_[i] = 1;
+        if (isRow) columnDirty_.insert(i);
+        else rowDirty_.insert(i);
         if (changed_) changed_->push_back(isRow ? index * grid.width + i : i * grid.width + index);
     };
     auto copyOut = [&] {
@@ -164,20 +167,16 @@ bool Propagator::run(Grid& grid) {
     bool any = true;
     while (any) {
         any = false;
-        for (int row = 0; row < grid.height; ++row) {
-            if (!rowDirty_[row]) continue;
+        for (int row = rowDirty_.takeFrom(0); row >= 0; row = rowDirty_.takeFrom(row + 1)) {
             if (outOfBudget()) return false;
-            rowDirty_[row] = 0;
             any = true;
             if (!solveLineOf(grid, true, row)) {
                 contradicted_ = {true, row};
                 return false;
             }
         }
-        for (int column = 0; column < grid.width; ++column) {
-            if (!columnDirty_[column]) continue;
+        for (int column = columnDirty_.takeFrom(0); column >= 0; column = columnDirty_.takeFrom(column + 1)) {
             if (outOfBudget()) return false;
-            columnDirty_[column] = 0;
             any = true;
             if (!solveLineOf(grid, false, column)) {
                 contradicted_ = {false, column};
