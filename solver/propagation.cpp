@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <cstring>
 
 namespace mosarin::solver {
 
@@ -71,35 +70,6 @@ bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
     return run(grid);
 }
 
-namespace {
-
-// Packs one line of the grid (n cells, `stride` apart) as the cache does:
-// cell i at bits 2i and 2i + 1 of a 64-cell pair of words. A row's cells
-// lie side by side and are packed eight at a time.
-LineCache::Packed packLine(const Cell* first, std::size_t stride, int n) {
-    LineCache::Packed packed;
-    int i = 0;
-    if (stride == 1) {
-        for (; i + 8 <= n; i += 8) {
-            // Eight one-byte cells (values 0 - 2) folded into sixteen bits:
-            // pairs of bytes, then quarters, then halves of the word.
-            std::uint64_t x;
-            std::memcpy(&x, first + i, 8);
-            x = (x | x >> 6) & 0x000F000F000F000Full;
-            x = (x | x >> 12) & 0x000000FF000000FFull;
-            x = (x | x >> 24) & 0xFFFFull;
-            (i < 32 ? packed.low : packed.high) |= x << (2 * (i % 32));
-        }
-    }
-    for (; i < n; ++i) {
-        const auto cell = static_cast<std::uint64_t>(first[i * stride]);
-        (i < 32 ? packed.low : packed.high) |= cell << (2 * (i % 32));
-    }
-    return packed;
-}
-
-}  // namespace
-
 // Solves one line of the grid through the cache and writes back only the
 // cells the solve decided: most solves during probing decide nothing, and
 // then nothing is unpacked or compared.
@@ -126,7 +96,7 @@ bool Propagator::solveLineOf(Grid& grid, bool isRow, int index) {
         return true;
     }
     const int lineId = isRow ? index : grid.height + index;
-    const LineCache::Packed known = packLine(first, stride, n);
+    const LineCache::Packed known = LineCache::pack(first, stride, n);
     LineCache::Packed solved;
     bool consistent = false;
     if (!cache_.find(lineId, known, solved, consistent)) {
