@@ -1,5 +1,6 @@
 #include "solver/line_cache.h"
 
+#include <bit>
 #include <cstdlib>
 #include <cstring>
 #include <limits>
@@ -90,11 +91,25 @@ LineCache::LineCache(int entries) {
 
 LineCache::~LineCache() { giveBackTable(table_); }
 
-LineCache::Packed LineCache::pack(std::span<const Cell> line) {
+LineCache::Packed LineCache::pack(const Cell* first, std::size_t stride, int n) {
     Packed packed;
-    const std::size_t n = line.size();
-    for (std::size_t i = 0; i < n && i < 32; ++i) packed.low |= static_cast<std::uint64_t>(line[i]) << (2 * i);
-    for (std::size_t i = 32; i < n; ++i) packed.high |= static_cast<std::uint64_t>(line[i]) << (2 * (i - 32));
+    int i = 0;
+    if (stride == 1 && std::endian::native == std::endian::little) {
+        for (; i + 8 <= n; i += 8) {
+            // Eight one-byte cells (values 0 - 2) folded into sixteen bits:
+            // pairs of bytes, then quarters, then halves of the word.
+            std::uint64_t x;
+            std::memcpy(&x, first + i, 8);
+            x = (x | x >> 6) & 0x000F000F000F000Full;
+            x = (x | x >> 12) & 0x000000FF000000FFull;
+            x = (x | x >> 24) & 0xFFFFull;
+            (i < 32 ? packed.low : packed.high) |= x << (2 * (i % 32));
+        }
+    }
+    for (; i < n; ++i) {
+        const auto cell = static_cast<std::uint64_t>(first[i * stride]);
+        (i < 32 ? packed.low : packed.high) |= cell << (2 * (i % 32));
+    }
     return packed;
 }
 

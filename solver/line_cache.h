@@ -28,7 +28,10 @@ public:
         bool operator==(const Packed&) const = default;
     };
     static bool fits(std::span<const Cell> line) { return line.size() <= kMaxCells; }
-    static Packed pack(std::span<const Cell> line);
+    static Packed pack(std::span<const Cell> line) { return pack(line.data(), 1, static_cast<int>(line.size())); }
+    // The same for `n` (<= kMaxCells) cells lying `stride` cells apart, as a
+    // grid's column does; cells side by side are packed eight at a time.
+    static Packed pack(const Cell* first, std::size_t stride, int n);
     static void unpack(const Packed& packed, std::span<Cell> line);
 
     // The remembered outcome for `line` (given packed as `known`): true with

@@ -1,6 +1,7 @@
 #include "solver/propagation.h"
 
 #include <algorithm>
+#include <bit>
 
 namespace mosarin::solver {
 
@@ -38,71 +39,81 @@ constexpr int kSolvesBetweenClockLooks = 16;
 Propagator::Propagator(const Clues& clues, int cacheEntries)
     : clues_(clues),
       cache_(cacheEntries > 0 ? cacheEntries : cacheEntriesFor(clues)),
-      rowDirty_(clues.rows.size(), 0),
-      columnDirty_(clues.columns.size(), 0) {}
-
-bool Propagator::solveLine(int lineId, const Clue& clue) {
-    if (!LineCache::fits(line_)) return lineSolver_.solve(clue, line_);
-    const LineCache::Packed known = LineCache::pack(line_);
-    LineCache::Packed solved;
-    bool consistent = false;
-    if (cache_.find(lineId, known, solved, consistent)) {
-        if (consistent) LineCache::unpack(solved, line_);
-        return consistent;
-    }
-    consistent = lineSolver_.solve(clue, line_);
-    cache_.store(lineId, known, consistent ? LineCache::pack(line_) : known, consistent);
-    return consistent;
-}
+      rowDirty_(clues.height()),
+      columnDirty_(clues.width()) {}
 
 bool Propagator::propagateAll(Grid& grid) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 1);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 1);
+    for (int row = 0; row < grid.height; ++row) rowDirty_.insert(row);
+    for (int column = 0; column < grid.width; ++column) columnDirty_.insert(column);
     return run(grid);
 }
 
 bool Propagator::propagateCell(Grid& grid, int column, int row) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 0);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 0);
-    rowDirty_[row] = 1;
-    columnDirty_[column] = 1;
+    rowDirty_.clear();
+    columnDirty_.clear();
+    rowDirty_.insert(row);
+    columnDirty_.insert(column);
     return run(grid);
 }
 
 bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
-    std::fill(rowDirty_.begin(), rowDirty_.end(), 0);
-    std::fill(columnDirty_.begin(), columnDirty_.end(), 0);
+    rowDirty_.clear();
+    columnDirty_.clear();
     for (int row = 0; row < grid.height; ++row) {
         for (int column = 0; column < grid.width; ++column) {
-            if (grid.at(column, row) != before.at(column, row)) rowDirty_[row] = columnDirty_[column] = 1;
+            if (grid.at(column, row) != before.at(column, row)) {
+                rowDirty_.insert(row);
+                columnDirty_.insert(column);
+            }
         }
     }
     return run(grid);
 }
 
-bool Propagator::solveRow(Grid& grid, int row) {
-    const auto first = grid.cells.begin() + static_cast<long>(row) * grid.width;
-    line_.assign(first, first + grid.width);
-    if (!solveLine(row, clues_.rows[row])) return false;
-    for (int column = 0; column < grid.width; ++column) {
-        if (line_[column] != grid.at(column, row)) {
-            grid.at(column, row) = line_[column];
-            columnDirty_[column] = 1;
-            if (changed_) changed_->push_back(row * grid.width + column);
-        }
+// Solves one line of the grid through the cache and writes back only the
+// cells the solve decided: most solves during probing decide nothing, and
+// then nothing is unpacked or compared.
+bool Propagator::solveLineOf(Grid& grid, bool isRow, int index) {
+    const int n = isRow ? grid.width : grid.height;
+    const std::size_t stride = isRow ? 1 : static_cast<std::size_t>(grid.width);
+    Cell* first = isRow ? &grid.at(0, index) : &grid.at(index, 0);
+    const Clue& clue = isRow ? clues_.rows[index] : clues_.columns[index];
+    auto decided = [&](int i, Cell value) {
+        first[i * stride] = value;
+        if (isRow) columnDirty_.insert(i);
+        else rowDirty_.insert(i);
+        if (changed_) changed_->push_back(isRow ? index * grid.width + i : i * grid.width + index);
+    };
+    auto copyOut = [&] {
+        line_.resize(n);
+        for (int i = 0; i < n; ++i) line_[i] = first[i * stride];
+    };
+    if (n > LineCache::kMaxCells) {
+        copyOut();
+        if (!lineSolver_.solve(clue, line_)) return false;
+        for (int i = 0; i < n; ++i)
+            if (line_[i] != first[i * stride]) decided(i, line_[i]);
+        return true;
     }
-    return true;
-}
-
-bool Propagator::solveColumn(Grid& grid, int column) {
-    line_.resize(grid.height);
-    for (int row = 0; row < grid.height; ++row) line_[row] = grid.at(column, row);
-    if (!solveLine(grid.height + column, clues_.columns[column])) return false;
-    for (int row = 0; row < grid.height; ++row) {
-        if (line_[row] != grid.at(column, row)) {
-            grid.at(column, row) = line_[row];
-            rowDirty_[row] = 1;
-            if (changed_) changed_->push_back(row * grid.width + column);
+    const int lineId = isRow ? index : grid.height + index;
+    const LineCache::Packed known = LineCache::pack(first, stride, n);
+    LineCache::Packed solved;
+    bool consistent = false;
+    if (!cache_.find(lineId, known, solved, consistent)) {
+        copyOut();
+        consistent = lineSolver_.solve(clue, line_);
+        solved = consistent ? LineCache::pack(line_) : known;
+        cache_.store(lineId, known, solved, consistent);
+    }
+    if (!consistent) return false;
+    // The cells that differ: each two-bit field in which the words differ.
+    for (int half = 0; half < 2; ++half) {
+        const std::uint64_t now = half == 0 ? solved.low : solved.high;
+        std::uint64_t differ = now ^ (half == 0 ? known.low : known.high);
+        while (differ) {
+            const int field = std::countr_zero(differ) / 2;
+            differ &= ~(std::uint64_t{3} << (2 * field));
+            decided(half * 32 + field, static_cast<Cell>((now >> (2 * field)) & 3));
         }
     }
     return true;
@@ -126,22 +137,18 @@ bool Propagator::run(Grid& grid) {
     bool any = true;
     while (any) {
         any = false;
-        for (int row = 0; row < grid.height; ++row) {
-            if (!rowDirty_[row]) continue;
+        for (int row = rowDirty_.takeFrom(0); row >= 0; row = rowDirty_.takeFrom(row + 1)) {
             if (outOfBudget()) return false;
-            rowDirty_[row] = 0;
             any = true;
-            if (!solveRow(grid, row)) {
+            if (!solveLineOf(grid, true, row)) {
                 contradicted_ = {true, row};
                 return false;
             }
         }
-        for (int column = 0; column < grid.width; ++column) {
-            if (!columnDirty_[column]) continue;
+        for (int column = columnDirty_.takeFrom(0); column >= 0; column = columnDirty_.takeFrom(column + 1)) {
             if (outOfBudget()) return false;
-            columnDirty_[column] = 0;
             any = true;
-            if (!solveColumn(grid, column)) {
+            if (!solveLineOf(grid, false, column)) {
                 contradicted_ = {false, column};
                 return false;
             }
@@ -182,6 +189,47 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
         for (const int i : changed) implied[i] |= bitOf(trial.cells[i]);
         return static_cast<int>(changed.size()) + 1;
     };
+    // What each fitting trial decided, kept until the grid next changes: a
+    // round that learns something is followed by another that tries every
+    // cell again, and the trials made after the round's last lesson would
+    // come out exactly the same on the unchanged grid. Those are replayed
+    // from here instead of propagated again. Indexed by cell * 2 + (0
+    // filled, 1 empty); an entry counts while its lesson number is current.
+    struct TrialRecord {
+        int lesson = -1;
+        std::uint32_t first = 0, size = 0;   // its decided cells in `decidedCells`
+    };
+    std::vector<TrialRecord> records(count * 2);
+    std::vector<std::pair<int, Cell>> decidedCells;
+    int lesson = 0;
+    auto gridChanged = [&] {
+        ++lesson;
+        decidedCells.clear();
+    };
+    // Sets `trial` to the grid with (index, value) tried, by replaying a
+    // record or by propagating; false when that value breaks a line.
+    auto tryValue = [&](Grid& trial, std::vector<int>& changed, int column, int row, Cell value) {
+        const size_t index = static_cast<size_t>(row) * grid.width + column;
+        TrialRecord& record = records[index * 2 + (value == Cell::Filled ? 0 : 1)];
+        trial.cells = grid.cells;
+        trial.cells[index] = value;
+        changed.clear();
+        if (record.lesson == lesson) {
+            for (std::uint32_t k = record.first; k < record.first + record.size; ++k) {
+                trial.cells[decidedCells[k].first] = decidedCells[k].second;
+                changed.push_back(decidedCells[k].first);
+            }
+            return true;
+        }
+        propagator.recordChanges(&changed);
+        const bool fits = propagator.propagateCell(trial, column, row);
+        propagator.recordChanges(nullptr);
+        if (fits) {
+            record = {lesson, static_cast<std::uint32_t>(decidedCells.size()), static_cast<std::uint32_t>(changed.size())};
+            for (const int i : changed) decidedCells.emplace_back(i, trial.cells[i]);
+        }
+        return fits;
+    };
     // Sets one cell of the grid and follows it; the outcome when that fails.
     auto learn = [&](int column, int row, Cell value) {
         grid.at(column, row) = value;
@@ -207,12 +255,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     if (budget.timeIsUp()) return ProbeOutcome::OutOfBudget;
                     Grid& trial = value == Cell::Filled ? filled : empty;
                     std::vector<int>& changed = value == Cell::Filled ? filledChanged : emptyChanged;
-                    trial.cells = grid.cells;
-                    trial.at(column, row) = value;
-                    changed.clear();
-                    propagator.recordChanges(&changed);
-                    const bool fits = propagator.propagateCell(trial, column, row);
-                    propagator.recordChanges(nullptr);
+                    const bool fits = tryValue(trial, changed, column, row, value);
                     if (fits) {
                         decidedBy[value == Cell::Filled ? 0 : 1] = markImplied(trial, changed, index);
                         continue;
@@ -229,6 +272,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     break;
                 }
                 if (decided) {
+                    gridChanged();
                     progress = true;
                     continue;
                 }
@@ -244,6 +288,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                     if (!propagator.propagateChanged(grid, before)) {
                         return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
                     }
+                    gridChanged();
                     progress = true;
                     continue;
                 }

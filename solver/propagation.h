@@ -2,7 +2,9 @@
 // Line logic over a whole grid: every line whose cells changed is solved
 // again until nothing more follows, and probing on top of it.
 
+#include <algorithm>
 #include <atomic>
+#include <bit>
 #include <chrono>
 #include <cstdint>
 #include <vector>
@@ -68,10 +70,9 @@ public:
 
 private:
     bool run(Grid& grid);
-    bool solveRow(Grid& grid, int row);
-    bool solveColumn(Grid& grid, int column);
-    // Solves line_ (the cells of line `lineId`) through the cache.
-    bool solveLine(int lineId, const Clue& clue);
+    // Solves row or column `index` of the grid, marking the crossing lines
+    // of every cell it decides as dirty. False when the line cannot be completed.
+    bool solveLineOf(Grid& grid, bool isRow, int index);
 
     const Clues& clues_;
     LineSolver lineSolver_;
@@ -80,7 +81,30 @@ private:
     bool interrupted_ = false;
     std::vector<Cell> line_;
     std::vector<int>* changed_ = nullptr;
-    std::vector<std::uint8_t> rowDirty_, columnDirty_;
+    // A set of line numbers, one bit each, so that a pass visits the lines
+    // in it without looking at every other line.
+    class LineSet {
+    public:
+        explicit LineSet(int lines) : words_((lines + 63) / 64, 0) {}
+        void clear() { std::fill(words_.begin(), words_.end(), 0); }
+        void insert(int line) { words_[line >> 6] |= std::uint64_t{1} << (line & 63); }
+        // The smallest line >= from, taken out of the set; -1 when there is none.
+        int takeFrom(int from) {
+            for (std::size_t word = static_cast<std::size_t>(from) >> 6; word < words_.size(); ++word) {
+                std::uint64_t bits = words_[word];
+                if (word == static_cast<std::size_t>(from) >> 6) bits &= ~std::uint64_t{0} << (from & 63);
+                if (bits == 0) continue;
+                const int bit = std::countr_zero(bits);
+                words_[word] &= ~(std::uint64_t{1} << bit);
+                return static_cast<int>(word) * 64 + bit;
+            }
+            return -1;
+        }
+
+    private:
+        std::vector<std::uint64_t> words_;
+    };
+    LineSet rowDirty_, columnDirty_;
     Line contradicted_;
 };
 

@@ -119,6 +119,27 @@ TEST(LineCache, RemembersItsOwnLinesAndForgetsThoseOfTheCacheBefore) {
     }
 }
 
+// A line is packed eight cells at a time when they lie side by side and one
+// by one down a column: both must put cell i at bits 2i and 2i + 1 for every
+// length, across the two words and with a short tail.
+TEST(LineCache, PacksRowsAndColumnsCellByCell) {
+    std::mt19937 random(9u);
+    for (int length = 1; length <= LineCache::kMaxCells; ++length) {
+        SCOPED_TRACE("length " + std::to_string(length));
+        std::vector<Cell> row(static_cast<size_t>(length)), column(static_cast<size_t>(length) * 3);
+        LineCache::Packed expected;
+        for (int i = 0; i < length; ++i) {
+            row[i] = column[i * 3] = static_cast<Cell>(random() % 3);
+            (i < 32 ? expected.low : expected.high) |= static_cast<std::uint64_t>(row[i]) << (2 * (i % 32));
+        }
+        EXPECT_EQ(LineCache::pack(row), expected);
+        EXPECT_EQ(LineCache::pack(column.data(), 3, length), expected);
+        std::vector<Cell> unpacked(static_cast<size_t>(length));
+        LineCache::unpack(expected, unpacked);
+        EXPECT_EQ(unpacked, row);
+    }
+}
+
 // Lines of up to 63 cells are solved one machine word at a time, longer ones
 // cell by cell. Empty cells appended to a line change nothing about its own
 // cells, but take it past 63: the two ways must agree on every line length
