@@ -93,6 +93,8 @@ LineCache::~LineCache() { giveBackTable(table_); }
 
 LineCache::Packed LineCache::pack(const Cell* first, std::size_t stride, int n) {
     Packed packed;
+    // Eight cells side by side are read as one word: one byte a cell.
+    static_assert(sizeof(Cell) == 1);
     int i = 0;
     if (stride == 1 && std::endian::native == std::endian::little) {
         for (; i + 8 <= n; i += 8) {
