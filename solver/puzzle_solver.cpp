@@ -1,6 +1,10 @@
 #include "solver/puzzle_solver.h"
 
+#include <algorithm>
 #include <climits>
+#include <optional>
+
+#include "solver/clause_check.h"
 
 namespace mosarin::solver {
 
@@ -92,6 +96,8 @@ public:
 
 private:
     void recordSolution(const Grid& grid) {
+        // The clause check may have found this one already.
+        if (found_ == 1 && grid == result_.solution) return;
         (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
         ++found_;
     }
@@ -154,8 +160,52 @@ constexpr std::int64_t kNodesBeforeTurns = 256;
 constexpr std::int64_t kNodesPerTurn = 16;
 constexpr std::int64_t kTurnGrowth = 2;
 
+// The clause check takes turns with the search: after each turn of the
+// search, it may learn for as many conflicts as the search visited nodes,
+// times this. Counted in work, not time, so that a verdict under a node
+// limit does not depend on the machine's speed; on 40 x 30 bands a conflict
+// costs about a quarter of a node, so this splits the time about evenly.
+constexpr std::int64_t kConflictsPerNode = 4;
+
+// The clause-learning side of the search: looks for a first solution while
+// none is known, then for one that differs from it. Either search may find
+// a solution first; the other then goes on from it.
+class ClauseTurns {
+public:
+    ClauseTurns(const Clues& clues, const Grid& root) : clues_(clues), root_(root) {}
+
+    // Works for up to `conflicts` conflicts; a verdict once it has one.
+    std::optional<Verdict> work(std::int64_t conflicts, int& found, const Budget& budget, SolveResult& result) {
+        if (!check_) check_.emplace(clues_, root_);
+        Grid grid;
+        if (found == 0) {
+            switch (check_->next(budget, grid, conflicts)) {
+            case ClauseCheck::Outcome::Unknown: return std::nullopt;
+            case ClauseCheck::Outcome::NoMore: return Verdict::None;
+            case ClauseCheck::Outcome::Found: break;
+            }
+            result.solution = grid;
+            found = 1;
+            return std::nullopt;
+        }
+        switch (check_->differentFrom(result.solution, budget, grid, conflicts)) {
+        case ClauseCheck::Outcome::Unknown: return std::nullopt;
+        case ClauseCheck::Outcome::NoMore: return Verdict::Unique;
+        case ClauseCheck::Outcome::Found: break;
+        }
+        result.otherSolution = grid;
+        found = 2;
+        return Verdict::Multiple;
+    }
+
+private:
+    const Clues& clues_;
+    const Grid& root_;
+    std::optional<ClauseCheck> check_;
+};
+
 Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& propagator, const Budget& budget,
-                      SolveResult& result) {
+                      SolveResult& result, ClauseTurns& clauses) {
     for (std::int64_t nodeLimit = kNodesPerTurn * kTurnGrowth; !open.empty(); nodeLimit *= kTurnGrowth) {
         std::vector<Search::Branch> next;
         // The deepest first: the last ones added are the smallest.
@@ -165,13 +215,18 @@ Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& p
                 if (propagator.interrupted()) return Verdict::Undecided;
                 continue;   // no grid fits this branch
             }
+            const std::int64_t nodesBefore = result.nodes;
             Search search(propagator, budget, result, found, 2, nodeLimit);
             const bool finished = search.explore(grid, false, {});
             found = search.found();
             if (found >= 2) return Verdict::Multiple;
-            if (finished) continue;
-            if (!search.suspended()) return Verdict::Undecided;
-            for (Search::Branch& rest : search.leftOver()) next.push_back(std::move(rest));
+            if (!finished && !search.suspended()) return Verdict::Undecided;
+            if (!finished) {
+                for (Search::Branch& rest : search.leftOver()) next.push_back(std::move(rest));
+            }
+            const std::int64_t conflicts = std::max<std::int64_t>(1, (result.nodes - nodesBefore) * kConflictsPerNode);
+            if (const auto verdict = clauses.work(conflicts, found, budget, result)) return *verdict;
+            if (budget.timeIsUp()) return Verdict::Undecided;
         }
         open = std::move(next);
     }
@@ -216,12 +271,14 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
 
     result.grade = Grade::Search;
     // The root is probed already; its first search starts from that probe's choice.
+    const Grid root = grid;
     Search first(propagator, budget, result, 0, 2, kNodesBeforeTurns);
     const bool finished = first.explore(grid, true, choice);
+    ClauseTurns clauses(clues, root);
     if (first.found() >= 2) result.verdict = Verdict::Multiple;
     else if (finished) result.verdict = first.found() == 1 ? Verdict::Unique : Verdict::None;
     else if (!first.suspended()) result.verdict = Verdict::Undecided;
-    else result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
+    else result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result, clauses);
     result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;
 }

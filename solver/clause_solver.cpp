@@ -1,0 +1,397 @@
+#include "solver/clause_solver.h"
+
+#include <algorithm>
+
+namespace mosarin::solver {
+
+namespace {
+
+// The restart intervals 1 1 2 1 1 2 4 1 1 2 1 1 2 4 8 ...: short runs
+// mostly, now and then a long one, which suits proofs and models alike.
+std::int64_t luby(int index) {
+    std::int64_t size = 1, power = 1;
+    while (size < index + 1) {
+        size = 2 * size + 1;
+        power *= 2;
+    }
+    while (size - 1 != index) {
+        size = (size - 1) / 2;
+        power /= 2;
+        index %= static_cast<int>(size);
+    }
+    return power;
+}
+
+constexpr std::int64_t kConflictsPerRestartUnit = 100;
+constexpr double kActivityDecay = 0.95;
+// How many decisions may pass between two looks at the clock; the cancel
+// flag is looked at before every one.
+constexpr int kDecisionsBetweenClockLooks = 256;
+constexpr int kConflictsBetweenClockLooks = 32;
+
+}  // namespace
+
+int ClauseSolver::addVariable() {
+    const int variable = variables();
+    watches_.resize(watches_.size() + 2);
+    values_.resize(values_.size() + 2, Unassigned);
+    level_.push_back(0);
+    reason_.push_back(kNoClause);
+    savedPhase_.push_back(false);
+    activity_.push_back(0.0);
+    heapPosition_.push_back(-1);
+    seen_.push_back(0);
+    model_.push_back(false);
+    heapInsert(variable);
+    return variable;
+}
+
+int ClauseSolver::storeClause(std::span<const Literal> literals, int quality) {
+    const int clause = static_cast<int>(arena_.size());
+    arena_.push_back(static_cast<int>(literals.size()));
+    arena_.push_back(quality);
+    arena_.insert(arena_.end(), literals.begin(), literals.end());
+    return clause;
+}
+
+void ClauseSolver::watch(int clause) {
+    const Literal* literals = literalsOf(clause);
+    watches_[static_cast<std::size_t>(literals[0])].push_back({clause, literals[1]});
+    watches_[static_cast<std::size_t>(literals[1])].push_back({clause, literals[0]});
+}
+
+bool ClauseSolver::addClause(std::span<const Literal> literals) {
+    if (unsatisfiable_) return false;
+    backtrackTo(0);
+    std::vector<Literal> kept;
+    for (const Literal literal : literals) {
+        if (valueOf(literal) == True) return true;   // holds already
+        if (valueOf(literal) == False) continue;
+        if (std::find(kept.begin(), kept.end(), negation(literal)) != kept.end()) return true;   // always holds
+        if (std::find(kept.begin(), kept.end(), literal) == kept.end()) kept.push_back(literal);
+    }
+    if (kept.empty()) {
+        unsatisfiable_ = true;
+        return false;
+    }
+    if (kept.size() == 1) {
+        assign(kept[0], kNoClause);
+        if (propagate() != kNoClause) unsatisfiable_ = true;
+        return !unsatisfiable_;
+    }
+    watch(storeClause(kept, 0));
+    return true;
+}
+
+void ClauseSolver::assign(Literal literal, int reason) {
+    const auto variable = static_cast<std::size_t>(variableOf(literal));
+    values_[static_cast<std::size_t>(literal)] = True;
+    values_[static_cast<std::size_t>(negation(literal))] = False;
+    level_[variable] = decisionLevel();
+    reason_[variable] = reason;
+    trail_.push_back(literal);
+}
+
+int ClauseSolver::propagate() {
+    while (propagated_ < trail_.size()) {
+        const Literal falsified = negation(trail_[propagated_++]);
+        std::vector<Watcher>& watchers = watches_[static_cast<std::size_t>(falsified)];
+        std::size_t keep = 0, next = 0;
+        while (next < watchers.size()) {
+            const Watcher watcher = watchers[next];
+            if (valueOf(watcher.blocker) == True) {
+                watchers[keep++] = watchers[next++];
+                continue;
+            }
+            ++next;
+            Literal* literals = literalsOf(watcher.clause);
+            if (literals[0] == falsified) std::swap(literals[0], literals[1]);
+            const Literal other = literals[0];
+            const Watcher kept{watcher.clause, other};
+            if (other != watcher.blocker && valueOf(other) == True) {
+                watchers[keep++] = kept;
+                continue;
+            }
+            bool moved = false;
+            const int size = clauseSize(watcher.clause);
+            for (int k = 2; k < size; ++k) {
+                if (valueOf(literals[k]) != False) {
+                    std::swap(literals[1], literals[k]);
+                    watches_[static_cast<std::size_t>(literals[1])].push_back(kept);
+                    moved = true;
+                    break;
+                }
+            }
+            if (moved) continue;
+            watchers[keep++] = kept;
+            if (valueOf(other) == False) {
+                while (next < watchers.size()) watchers[keep++] = watchers[next++];
+                watchers.resize(keep);
+                propagated_ = trail_.size();
+                return watcher.clause;
+            }
+            assign(other, watcher.clause);
+        }
+        watchers.resize(keep);
+    }
+    return kNoClause;
+}
+
+// The first unique implication point: resolves the conflict with the
+// reasons of its literals from the current level until one literal of that
+// level is left, which the learnt clause then asserts after backtracking.
+void ClauseSolver::analyze(int conflict, std::vector<Literal>& learnt, int& backLevel) {
+    learnt.assign(1, 0);
+    toClear_.clear();
+    int open = 0;
+    Literal implied = -1;
+    std::size_t index = trail_.size();
+    int clause = conflict;
+    do {
+        const Literal* literals = literalsOf(clause);
+        const int size = clauseSize(clause);
+        for (int k = implied < 0 ? 0 : 1; k < size; ++k) {
+            const Literal literal = literals[k];
+            const auto variable = static_cast<std::size_t>(variableOf(literal));
+            if (seen_[variable] || level_[variable] == 0) continue;
+            seen_[variable] = 1;
+            toClear_.push_back(literal);
+            bump(static_cast<int>(variable));
+            if (level_[variable] >= decisionLevel()) ++open;
+            else learnt.push_back(literal);
+        }
+        while (!seen_[static_cast<std::size_t>(variableOf(trail_[--index]))]) {}
+        implied = trail_[index];
+        clause = reason_[static_cast<std::size_t>(variableOf(implied))];
+        --open;
+    } while (open > 0);
+    learnt[0] = negation(implied);
+
+    // A literal whose reason lies entirely inside the clause adds nothing.
+    std::size_t kept = 1;
+    for (std::size_t k = 1; k < learnt.size(); ++k) {
+        if (!redundant(learnt[k])) learnt[kept++] = learnt[k];
+    }
+    learnt.resize(kept);
+    for (const Literal literal : toClear_) seen_[static_cast<std::size_t>(variableOf(literal))] = 0;
+
+    backLevel = 0;
+    std::size_t highest = 1;
+    for (std::size_t k = 1; k < learnt.size(); ++k) {
+        const int level = level_[static_cast<std::size_t>(variableOf(learnt[k]))];
+        if (level > backLevel) {
+            backLevel = level;
+            highest = k;
+        }
+    }
+    if (learnt.size() > 1) std::swap(learnt[1], learnt[highest]);
+}
+
+bool ClauseSolver::redundant(Literal literal) const {
+    const int reason = reason_[static_cast<std::size_t>(variableOf(literal))];
+    if (reason == kNoClause) return false;
+    const Literal* literals = &arena_[static_cast<std::size_t>(reason) + 2];
+    for (int k = 1; k < clauseSize(reason); ++k) {
+        const auto variable = static_cast<std::size_t>(variableOf(literals[k]));
+        if (!seen_[variable] && level_[variable] > 0) return false;
+    }
+    return true;
+}
+
+void ClauseSolver::backtrackTo(int level) {
+    if (decisionLevel() <= level) return;
+    const auto start = static_cast<std::size_t>(levelStarts_[static_cast<std::size_t>(level)]);
+    for (std::size_t k = trail_.size(); k-- > start;) {
+        const Literal literal = trail_[k];
+        const auto variable = static_cast<std::size_t>(variableOf(literal));
+        values_[static_cast<std::size_t>(literal)] = Unassigned;
+        values_[static_cast<std::size_t>(negation(literal))] = Unassigned;
+        savedPhase_[variable] = (literal & 1) == 0;
+        if (heapPosition_[variable] < 0) heapInsert(static_cast<int>(variable));
+    }
+    trail_.resize(start);
+    levelStarts_.resize(static_cast<std::size_t>(level));
+    propagated_ = trail_.size();
+}
+
+void ClauseSolver::bump(int variable) {
+    const auto index = static_cast<std::size_t>(variable);
+    activity_[index] += activityStep_;
+    if (activity_[index] > 1e100) {
+        for (double& value : activity_) value *= 1e-100;
+        activityStep_ *= 1e-100;
+    }
+    if (heapPosition_[index] >= 0) heapUp(static_cast<std::size_t>(heapPosition_[index]));
+}
+
+// Keeps the better half of the learnt clauses (fewest decision levels, then
+// shortest) and every clause over at most two levels; the rest cost more
+// to watch than they save. The arena is compacted and the watches rebuilt,
+// which is only safe at level 0, where no learnt clause is a reason.
+void ClauseSolver::forgetHalfOfLearnt() {
+    std::vector<int> learnt = learntClauses_;
+    std::sort(learnt.begin(), learnt.end(), [this](int a, int b) {
+        const int qa = qualityOf(a), qb = qualityOf(b);
+        return qa != qb ? qa < qb : clauseSize(a) < clauseSize(b);
+    });
+    std::vector<std::uint8_t> drop(arena_.size(), 0);
+    for (std::size_t k = learnt.size() / 2; k < learnt.size(); ++k) {
+        if (qualityOf(learnt[k]) > 2) drop[static_cast<std::size_t>(learnt[k])] = 1;
+    }
+    for (const Literal literal : trail_) reason_[static_cast<std::size_t>(variableOf(literal))] = kNoClause;
+    std::vector<int> arena;
+    arena.reserve(arena_.size());
+    learntClauses_.clear();
+    for (std::size_t clause = 0; clause < arena_.size();) {
+        const std::size_t next = clause + 2 + static_cast<std::size_t>(arena_[clause]);
+        if (!drop[clause]) {
+            if (arena_[clause + 1] > 0) learntClauses_.push_back(static_cast<int>(arena.size()));
+            arena.insert(arena.end(), arena_.begin() + static_cast<std::ptrdiff_t>(clause),
+                         arena_.begin() + static_cast<std::ptrdiff_t>(next));
+        }
+        clause = next;
+    }
+    arena_ = std::move(arena);
+    for (auto& watchers : watches_) watchers.clear();
+    for (std::size_t clause = 0; clause < arena_.size(); clause += 2 + static_cast<std::size_t>(arena_[clause])) {
+        watch(static_cast<int>(clause));
+    }
+}
+
+ClauseSolver::Outcome ClauseSolver::solve(const Budget& budget, std::int64_t conflictLimit, Literal assumption) {
+    if (unsatisfiable_) return Outcome::Unsatisfiable;
+    backtrackTo(0);
+    if (propagate() != kNoClause) {
+        unsatisfiable_ = true;
+        return Outcome::Unsatisfiable;
+    }
+    const std::int64_t stopAt = conflictLimit == INT64_MAX ? INT64_MAX : conflicts_ + conflictLimit;
+    std::int64_t restartAt = conflicts_ + luby(restarts_) * kConflictsPerRestartUnit;
+    int untilClockLook = kDecisionsBetweenClockLooks;
+    while (true) {
+        const int conflict = propagate();
+        if (conflict != kNoClause) {
+            ++conflicts_;
+            if (decisionLevel() == 0) {
+                unsatisfiable_ = true;
+                return Outcome::Unsatisfiable;
+            }
+            int backLevel = 0;
+            analyze(conflict, learnt_, backLevel);
+            // Counted before backtracking, while every literal still has its level.
+            ++stamp_;
+            levelStamp_.resize(static_cast<std::size_t>(decisionLevel()) + 1, 0);
+            int levels = 0;
+            for (const Literal literal : learnt_) {
+                int& mark = levelStamp_[static_cast<std::size_t>(level_[static_cast<std::size_t>(variableOf(literal))])];
+                if (mark != stamp_) {
+                    mark = stamp_;
+                    ++levels;
+                }
+            }
+            backtrackTo(backLevel);
+            if (learnt_.size() == 1) {
+                assign(learnt_[0], kNoClause);
+            } else {
+                const int clause = storeClause(learnt_, std::max(levels, 1));
+                learntClauses_.push_back(clause);
+                watch(clause);
+                assign(learnt_[0], clause);
+            }
+            activityStep_ /= kActivityDecay;
+            if (budget.cancelled() || (conflicts_ % kConflictsBetweenClockLooks == 0 && budget.timeIsUp()) ||
+                conflicts_ >= stopAt) {
+                return Outcome::Unknown;
+            }
+            if (conflicts_ >= restartAt) {
+                backtrackTo(0);
+                ++restarts_;
+                restartAt = conflicts_ + luby(restarts_) * kConflictsPerRestartUnit;
+                if (conflicts_ >= nextForget_) {
+                    forgetHalfOfLearnt();
+                    nextForget_ = conflicts_ + 2000 + 300 * restarts_;
+                }
+            }
+            continue;
+        }
+        if (budget.cancelled()) return Outcome::Unknown;
+        if (--untilClockLook == 0) {
+            untilClockLook = kDecisionsBetweenClockLooks;
+            if (budget.timeIsUp()) return Outcome::Unknown;
+        }
+        if (assumption >= 0 && decisionLevel() == 0) {
+            if (valueOf(assumption) == False) return Outcome::Unsatisfiable;
+            // The assumption is level 1's decision (or, when the facts imply it, an empty level).
+            levelStarts_.push_back(static_cast<int>(trail_.size()));
+            if (valueOf(assumption) == Unassigned) assign(assumption, kNoClause);
+            continue;
+        }
+        int next = -1;
+        while (!heap_.empty()) {
+            const int variable = heapPopMax();
+            if (valueOf(isTrue(variable)) == Unassigned) {
+                next = variable;
+                break;
+            }
+        }
+        if (next < 0) {
+            for (int variable = 0; variable < variables(); ++variable) {
+                model_[static_cast<std::size_t>(variable)] = valueOf(isTrue(variable)) == True;
+            }
+            return Outcome::Satisfiable;
+        }
+        levelStarts_.push_back(static_cast<int>(trail_.size()));
+        assign(savedPhase_[static_cast<std::size_t>(next)] ? isTrue(next) : isFalse(next), kNoClause);
+    }
+}
+
+void ClauseSolver::heapInsert(int variable) {
+    heapPosition_[static_cast<std::size_t>(variable)] = static_cast<int>(heap_.size());
+    heap_.push_back(variable);
+    heapUp(heap_.size() - 1);
+}
+
+int ClauseSolver::heapPopMax() {
+    const int top = heap_[0];
+    heap_[0] = heap_.back();
+    heapPosition_[static_cast<std::size_t>(heap_[0])] = 0;
+    heap_.pop_back();
+    heapPosition_[static_cast<std::size_t>(top)] = -1;
+    if (!heap_.empty()) heapDown(0);
+    return top;
+}
+
+void ClauseSolver::heapUp(std::size_t position) {
+    const int variable = heap_[position];
+    const double key = activity_[static_cast<std::size_t>(variable)];
+    while (position > 0) {
+        const std::size_t parent = (position - 1) / 2;
+        if (activity_[static_cast<std::size_t>(heap_[parent])] >= key) break;
+        heap_[position] = heap_[parent];
+        heapPosition_[static_cast<std::size_t>(heap_[position])] = static_cast<int>(position);
+        position = parent;
+    }
+    heap_[position] = variable;
+    heapPosition_[static_cast<std::size_t>(variable)] = static_cast<int>(position);
+}
+
+void ClauseSolver::heapDown(std::size_t position) {
+    const int variable = heap_[position];
+    const double key = activity_[static_cast<std::size_t>(variable)];
+    while (true) {
+        std::size_t child = 2 * position + 1;
+        if (child >= heap_.size()) break;
+        if (child + 1 < heap_.size() &&
+            activity_[static_cast<std::size_t>(heap_[child + 1])] > activity_[static_cast<std::size_t>(heap_[child])]) {
+            ++child;
+        }
+        if (activity_[static_cast<std::size_t>(heap_[child])] <= key) break;
+        heap_[position] = heap_[child];
+        heapPosition_[static_cast<std::size_t>(heap_[position])] = static_cast<int>(position);
+        position = child;
+    }
+    heap_[position] = variable;
+    heapPosition_[static_cast<std::size_t>(variable)] = static_cast<int>(position);
+}
+
+}  // namespace mosarin::solver

@@ -1,0 +1,111 @@
+#pragma once
+// A small conflict-driven clause-learning satisfiability solver. The
+// search over line logic and probing finds solutions quickly, but proving
+// that no other grid exists can take it millions of nodes on regular
+// pictures (diagonal bands of period 4), because it learns nothing from a
+// subtree that failed. Learning a clause from every conflict lets this
+// solver cut those subtrees everywhere at once.
+
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "solver/propagation.h"
+
+namespace mosarin::solver {
+
+// A literal: variable v is 2v when true and 2v + 1 when false.
+using Literal = int;
+constexpr Literal isTrue(int variable) { return 2 * variable; }
+constexpr Literal isFalse(int variable) { return 2 * variable + 1; }
+constexpr Literal negation(Literal literal) { return literal ^ 1; }
+constexpr int variableOf(Literal literal) { return literal >> 1; }
+
+class ClauseSolver {
+public:
+    enum class Outcome { Satisfiable, Unsatisfiable, Unknown };
+
+    // A new variable, numbered from 0 upwards.
+    int addVariable();
+    int variables() const { return static_cast<int>(activity_.size()); }
+
+    // Adds the clause "at least one of these literals holds". Any search in
+    // progress starts again from the top. False once the clauses are known
+    // to have no model.
+    bool addClause(std::span<const Literal> literals);
+
+    // Searches for a model until one is found, the clauses are proved to
+    // have none, the budget runs out, or `conflictLimit` more conflicts
+    // have happened. Unknown leaves everything learnt in place, so a later
+    // call goes on where this one stopped.
+    // With an `assumption`, only models in which it holds count, and
+    // Unsatisfiable means that there is none: the assumption's negation is
+    // then a fact, and further solves go on with it.
+    Outcome solve(const Budget& budget, std::int64_t conflictLimit = INT64_MAX, Literal assumption = -1);
+    // True when the clauses alone (no decision) fix the literal as true.
+    bool fixed(Literal literal) const { return values_[static_cast<std::size_t>(literal)] == True && level_[static_cast<std::size_t>(variableOf(literal))] == 0; }
+
+    // A variable's value in the model the last Satisfiable solve() found.
+    bool modelValue(int variable) const { return model_[static_cast<std::size_t>(variable)]; }
+    std::int64_t conflicts() const { return conflicts_; }
+
+private:
+    enum Value : std::uint8_t { Unassigned = 0, True = 1, False = 2 };
+    static constexpr int kNoClause = -1;
+
+    // A clause watched through one of its literals; `blocker` is another of
+    // its literals, and when that one holds the clause need not be looked at.
+    struct Watcher {
+        int clause;
+        Literal blocker;
+    };
+    // Clauses live one after the other in `arena_`: size, then learnt flag
+    // and quality (the number of decision levels among its literals; the
+    // fewer, the more useful), then the literals. The first two literals
+    // are the watched ones; the literal a clause implied is its first.
+    int clauseSize(int clause) const { return arena_[static_cast<std::size_t>(clause)]; }
+    Literal* literalsOf(int clause) { return &arena_[static_cast<std::size_t>(clause) + 2]; }
+    int& qualityOf(int clause) { return arena_[static_cast<std::size_t>(clause) + 1]; }
+    int storeClause(std::span<const Literal> literals, int quality);
+    void watch(int clause);
+
+    Value valueOf(Literal literal) const { return values_[static_cast<std::size_t>(literal)]; }
+    int decisionLevel() const { return static_cast<int>(levelStarts_.size()); }
+    void assign(Literal literal, int reason);
+    int propagate();   // the conflicting clause, or kNoClause
+    void analyze(int conflict, std::vector<Literal>& learnt, int& backLevel);
+    bool redundant(Literal literal) const;
+    void backtrackTo(int level);
+    void bump(int variable);
+    void forgetHalfOfLearnt();   // only at decision level 0
+
+    // A binary max-heap of the unassigned variables by activity.
+    void heapInsert(int variable);
+    int heapPopMax();
+    void heapUp(std::size_t position);
+    void heapDown(std::size_t position);
+
+    std::vector<int> arena_;
+    std::vector<int> learntClauses_;
+    std::vector<std::vector<Watcher>> watches_;   // per literal: clauses to visit when it turns false
+    std::vector<Value> values_;                    // per literal
+    std::vector<int> level_, reason_;              // per variable
+    std::vector<bool> savedPhase_;                 // per variable: its last value, tried first again
+    std::vector<double> activity_;
+    double activityStep_ = 1.0;
+    std::vector<int> heap_, heapPosition_;         // heapPosition_ -1 when not in the heap
+    std::vector<Literal> trail_;
+    std::vector<int> levelStarts_;                 // where each decision level begins in the trail
+    std::size_t propagated_ = 0;                   // trail_[0, propagated_) are propagated
+    std::vector<std::uint8_t> seen_;               // per variable, during analyze()
+    std::vector<int> levelStamp_;                  // per level, while counting a clause's levels
+    int stamp_ = 0;
+    std::vector<Literal> learnt_, toClear_;
+    std::vector<bool> model_;
+    bool unsatisfiable_ = false;
+    std::int64_t conflicts_ = 0;
+    std::int64_t nextForget_ = 2000;
+    int restarts_ = 0;
+};
+
+}  // namespace mosarin::solver
