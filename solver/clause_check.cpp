@@ -2,13 +2,20 @@
 
 namespace mosarin::solver {
 
-ClauseCheck::ClauseCheck(const Clues& clues, const Grid& known)
+ClauseCheck::ClauseCheck(const Clues& clues, const Grid& known, const Budget& budget)
     : width_(clues.width()), height_(clues.height()), known_(known) {
     // Variables 0 .. width x height - 1 are the cells, row by row, true when filled.
     for (int cell = 0; cell < width_ * height_; ++cell) solver_.addVariable();
-    for (int row = 0; row < height_; ++row) encodeLine(clues.rows[static_cast<std::size_t>(row)], row * width_, 1, width_);
-    for (int column = 0; column < width_; ++column)
+    // A line takes a few tens of microseconds; a cancel is looked at between them.
+    for (int row = 0; row < height_ && complete_; ++row) {
+        encodeLine(clues.rows[static_cast<std::size_t>(row)], row * width_, 1, width_);
+        complete_ = !budget.cancelled();
+    }
+    for (int column = 0; column < width_ && complete_; ++column) {
         encodeLine(clues.columns[static_cast<std::size_t>(column)], column, width_, height_);
+        complete_ = !budget.cancelled();
+    }
+    if (!complete_) return;
     for (int cell = 0; cell < width_ * height_; ++cell) {
         const Cell value = known.cells[static_cast<std::size_t>(cell)];
         if (value == Cell::Unknown) continue;
@@ -98,6 +105,7 @@ void ClauseCheck::exclude(const Grid& solution) {
 }
 
 ClauseCheck::Outcome ClauseCheck::next(const Budget& budget, Grid& solution, std::int64_t conflictLimit) {
+    if (!complete_) return Outcome::Unknown;
     switch (solver_.solve(budget, conflictLimit)) {
     case ClauseSolver::Outcome::Unsatisfiable: return Outcome::NoMore;
     case ClauseSolver::Outcome::Unknown: return Outcome::Unknown;
@@ -109,6 +117,7 @@ ClauseCheck::Outcome ClauseCheck::next(const Budget& budget, Grid& solution, std
 
 ClauseCheck::Outcome ClauseCheck::differentFrom(const Grid& solution, const Budget& budget, Grid& other,
                                                 std::int64_t conflictLimit) {
+    if (!complete_) return Outcome::Unknown;
     const std::int64_t stopAt = conflictLimit == INT64_MAX ? INT64_MAX : solver_.conflicts() + conflictLimit;
     for (int cell = 0; cell < width_ * height_; ++cell) {
         const Literal same = solution.cells[static_cast<std::size_t>(cell)] == Cell::Filled ? isTrue(cell) : isFalse(cell);
@@ -132,16 +141,19 @@ Grid ClauseCheck::model() const {
 }
 
 int countSolutionsByClauses(const Clues& clues, const Budget& budget) {
-    ClauseCheck check(clues, Grid(clues.width(), clues.height()));
-    Grid solution;
-    for (int found = 0; found < 2; ++found) {
-        switch (check.next(budget, solution)) {
-        case ClauseCheck::Outcome::NoMore: return found;
-        case ClauseCheck::Outcome::Unknown: return -1;
-        case ClauseCheck::Outcome::Found: check.exclude(solution); break;
-        }
+    ClauseCheck check(clues, Grid(clues.width(), clues.height()), budget);
+    Grid first, second;
+    switch (check.next(budget, first)) {
+    case ClauseCheck::Outcome::NoMore: return 0;
+    case ClauseCheck::Outcome::Unknown: return -1;
+    case ClauseCheck::Outcome::Found: break;
     }
-    return 2;
+    switch (check.differentFrom(first, budget, second)) {
+    case ClauseCheck::Outcome::NoMore: return 1;
+    case ClauseCheck::Outcome::Unknown: return -1;
+    case ClauseCheck::Outcome::Found: break;
+    }
+    return cluesOfGrid(first) == clues && cluesOfGrid(second) == clues && first != second ? 2 : -1;
 }
 
 }  // namespace mosarin::solver

@@ -14,7 +14,8 @@ class ClauseCheck {
 public:
     // The grids that fit `clues` and agree with every cell `known` decides
     // (which must follow from the clues, as propagation and probing do).
-    ClauseCheck(const Clues& clues, const Grid& known);
+    // Stops early when the budget is cancelled: then it finds nothing.
+    ClauseCheck(const Clues& clues, const Grid& known, const Budget& budget = {});
 
     // Rules out one grid, a solution found elsewhere, so that the next
     // model found is another one.
@@ -41,11 +42,14 @@ private:
 
     int width_, height_;
     Grid known_;
+    bool complete_ = true;   // false when a cancel stopped the encoding
     ClauseSolver solver_;
 };
 
-// The verdict of the clause-learning solver alone, for tests that hold it
-// against other solvers: 0, 1 or 2 (at least two) grids, -1 when undecided.
+// The verdict of the clause-learning solver alone, found as the search's
+// rival finds it, for tests that hold it against other solvers: 0, 1 or 2
+// (at least two) grids, -1 when undecided or when the two grids it found
+// do not both fit the clues.
 int countSolutionsByClauses(const Clues& clues, const Budget& budget);
 
 }  // namespace mosarin::solver

@@ -63,7 +63,8 @@ void ClauseSolver::watch(int clause) {
 bool ClauseSolver::addClause(std::span<const Literal> literals) {
     if (unsatisfiable_) return false;
     backtrackTo(0);
-    std::vector<Literal> kept;
+    std::vector<Literal>& kept = scratch_;
+    kept.clear();
     for (const Literal literal : literals) {
         if (valueOf(literal) == True) return true;   // holds already
         if (valueOf(literal) == False) continue;

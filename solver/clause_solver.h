@@ -100,7 +100,7 @@ private:
     std::vector<std::uint8_t> seen_;               // per variable, during analyze()
     std::vector<int> levelStamp_;                  // per level, while counting a clause's levels
     int stamp_ = 0;
-    std::vector<Literal> learnt_, toClear_;
+    std::vector<Literal> learnt_, toClear_, scratch_;
     std::vector<bool> model_;
     bool unsatisfiable_ = false;
     std::int64_t conflicts_ = 0;

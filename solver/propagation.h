@@ -19,9 +19,15 @@ struct Budget {
     std::int64_t maxNodes = INT64_MAX;   // search nodes (branch decisions) at most
     std::chrono::steady_clock::time_point deadline = std::chrono::steady_clock::time_point::max();
     const std::atomic<bool>* cancel = nullptr;   // set by another thread to stop early
+    // Set when another solver working on the same puzzle beside this one
+    // has decided it: stops this one as a cancel does.
+    const std::atomic<bool>* overtaken = nullptr;
 
-    // The cancel flag alone: a relaxed load, cheap enough for every line solve.
-    bool cancelled() const { return cancel && cancel->load(std::memory_order_relaxed); }
+    // The flags alone: relaxed loads, cheap enough for every line solve.
+    bool cancelled() const {
+        return (cancel && cancel->load(std::memory_order_relaxed)) ||
+               (overtaken && overtaken->load(std::memory_order_relaxed));
+    }
     // The flag and the clock.
     bool timeIsUp() const;
     static Budget forSeconds(double seconds, const std::atomic<bool>* cancel = nullptr);

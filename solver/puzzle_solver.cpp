@@ -1,8 +1,8 @@
 #include "solver/puzzle_solver.h"
 
-#include <algorithm>
+#include <atomic>
 #include <climits>
-#include <optional>
+#include <thread>
 
 #include "solver/clause_check.h"
 
@@ -96,8 +96,6 @@ public:
 
 private:
     void recordSolution(const Grid& grid) {
-        // The clause check may have found this one already.
-        if (found_ == 1 && grid == result_.solution) return;
         (found_ == 0 ? result_.solution : result_.otherSolution) = grid;
         ++found_;
     }
@@ -160,52 +158,8 @@ constexpr std::int64_t kNodesBeforeTurns = 256;
 constexpr std::int64_t kNodesPerTurn = 16;
 constexpr std::int64_t kTurnGrowth = 2;
 
-// The clause check takes turns with the search: after each turn of the
-// search, it may learn for as many conflicts as the search visited nodes,
-// times this. Counted in work, not time, so that a verdict under a node
-// limit does not depend on the machine's speed; on 40 x 30 bands a conflict
-// costs about a quarter of a node, so this splits the time about evenly.
-constexpr std::int64_t kConflictsPerNode = 4;
-
-// The clause-learning side of the search: looks for a first solution while
-// none is known, then for one that differs from it. Either search may find
-// a solution first; the other then goes on from it.
-class ClauseTurns {
-public:
-    ClauseTurns(const Clues& clues, const Grid& root) : clues_(clues), root_(root) {}
-
-    // Works for up to `conflicts` conflicts; a verdict once it has one.
-    std::optional<Verdict> work(std::int64_t conflicts, int& found, const Budget& budget, SolveResult& result) {
-        if (!check_) check_.emplace(clues_, root_);
-        Grid grid;
-        if (found == 0) {
-            switch (check_->next(budget, grid, conflicts)) {
-            case ClauseCheck::Outcome::Unknown: return std::nullopt;
-            case ClauseCheck::Outcome::NoMore: return Verdict::None;
-            case ClauseCheck::Outcome::Found: break;
-            }
-            result.solution = grid;
-            found = 1;
-            return std::nullopt;
-        }
-        switch (check_->differentFrom(result.solution, budget, grid, conflicts)) {
-        case ClauseCheck::Outcome::Unknown: return std::nullopt;
-        case ClauseCheck::Outcome::NoMore: return Verdict::Unique;
-        case ClauseCheck::Outcome::Found: break;
-        }
-        result.otherSolution = grid;
-        found = 2;
-        return Verdict::Multiple;
-    }
-
-private:
-    const Clues& clues_;
-    const Grid& root_;
-    std::optional<ClauseCheck> check_;
-};
-
 Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& propagator, const Budget& budget,
-                      SolveResult& result, ClauseTurns& clauses) {
+                      SolveResult& result) {
     for (std::int64_t nodeLimit = kNodesPerTurn * kTurnGrowth; !open.empty(); nodeLimit *= kTurnGrowth) {
         std::vector<Search::Branch> next;
         // The deepest first: the last ones added are the smallest.
@@ -215,23 +169,72 @@ Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& p
                 if (propagator.interrupted()) return Verdict::Undecided;
                 continue;   // no grid fits this branch
             }
-            const std::int64_t nodesBefore = result.nodes;
             Search search(propagator, budget, result, found, 2, nodeLimit);
             const bool finished = search.explore(grid, false, {});
             found = search.found();
             if (found >= 2) return Verdict::Multiple;
-            if (!finished && !search.suspended()) return Verdict::Undecided;
-            if (!finished) {
-                for (Search::Branch& rest : search.leftOver()) next.push_back(std::move(rest));
-            }
-            const std::int64_t conflicts = std::max<std::int64_t>(1, (result.nodes - nodesBefore) * kConflictsPerNode);
-            if (const auto verdict = clauses.work(conflicts, found, budget, result)) return *verdict;
-            if (budget.timeIsUp()) return Verdict::Undecided;
+            if (finished) continue;
+            if (!search.suspended()) return Verdict::Undecided;
+            for (Search::Branch& rest : search.leftOver()) next.push_back(std::move(rest));
         }
         open = std::move(next);
     }
     return found == 1 ? Verdict::Unique : Verdict::None;
 }
+
+// The clause-learning check, on a thread of its own beside the search.
+// The search finds solutions fast but learns nothing from a subtree that
+// failed, so proving that no other grid exists can take it millions of
+// nodes (40 x 30 bands of period 4); the clause check proves those in a
+// tenth of a second but is slow to find a second solution where the search
+// needs a few hundred nodes (period 5). Racing the two costs a second core
+// instead of half the time of each. Whichever decides first stops the other.
+class ClauseRace {
+public:
+    ClauseRace(const Clues& clues, const Grid& root, const Budget& budget, const std::atomic<bool>& searchDecided)
+        : budget_(budget) {
+        budget_.overtaken = &searchDecided;
+        thread_ = std::jthread([this, &clues, root] { run(clues, root); });
+    }
+    // Set once this side has a verdict; the search's budget looks at it.
+    const std::atomic<bool>& decided() const { return decided_; }
+
+    // Waits for the thread (stopped by then, or about to be). The verdict,
+    // Undecided when it has none, with what it found in `result`.
+    Verdict finish(SolveResult& result) {
+        thread_.join();
+        if (verdict_ == Verdict::Undecided) return verdict_;
+        result.solution = first_;
+        if (verdict_ == Verdict::Multiple) result.otherSolution = second_;
+        return verdict_;
+    }
+    // The first solution it found, if any (also when undecided).
+    const Grid* firstSolution() const { return foundFirst_ ? &first_ : nullptr; }
+
+private:
+    void run(const Clues& clues, const Grid& root) {
+        ClauseCheck check(clues, root, budget_);
+        switch (check.next(budget_, first_)) {
+        case ClauseCheck::Outcome::Unknown: return;
+        case ClauseCheck::Outcome::NoMore: verdict_ = Verdict::None; break;
+        case ClauseCheck::Outcome::Found:
+            foundFirst_ = true;
+            switch (check.differentFrom(first_, budget_, second_)) {
+            case ClauseCheck::Outcome::Unknown: return;
+            case ClauseCheck::Outcome::NoMore: verdict_ = Verdict::Unique; break;
+            case ClauseCheck::Outcome::Found: verdict_ = Verdict::Multiple; break;
+            }
+        }
+        decided_.store(true);
+    }
+
+    Budget budget_;
+    std::atomic<bool> decided_{false};
+    Verdict verdict_ = Verdict::Undecided;
+    bool foundFirst_ = false;
+    Grid first_, second_;
+    std::jthread thread_;   // last: started once everything it uses exists
+};
 
 }  // namespace
 
@@ -274,11 +277,37 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     const Grid root = grid;
     Search first(propagator, budget, result, 0, 2, kNodesBeforeTurns);
     const bool finished = first.explore(grid, true, choice);
-    ClauseTurns clauses(clues, root);
     if (first.found() >= 2) result.verdict = Verdict::Multiple;
     else if (finished) result.verdict = first.found() == 1 ? Verdict::Unique : Verdict::None;
     else if (!first.suspended()) result.verdict = Verdict::Undecided;
-    else result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result, clauses);
+    else if (budget.maxNodes != INT64_MAX) {
+        // A node limit asks for a verdict that does not depend on the
+        // machine's speed or its cores: the search alone.
+        result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
+    } else {
+        std::atomic<bool> searchDecided{false};
+        ClauseRace clauses(clues, root, budget, searchDecided);
+        Budget searchBudget = budget;
+        searchBudget.overtaken = &clauses.decided();
+        propagator.setBudget(&searchBudget);
+        result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, searchBudget, result);
+        propagator.setBudget(&budget);
+        if (result.verdict != Verdict::Undecided) searchDecided.store(true);
+        SolveResult fromClauses;
+        const Verdict clauseVerdict = clauses.finish(fromClauses);
+        if (result.verdict == Verdict::Undecided) {
+            if (clauseVerdict != Verdict::Undecided) {
+                result.verdict = clauseVerdict;
+                result.solution = fromClauses.solution;
+                result.otherSolution = fromClauses.otherSolution;
+            } else if (const Grid* other = clauses.firstSolution(); other && !result.solution.cells.empty() &&
+                                                                      *other != result.solution) {
+                // Each side found one solution before the time ran out, and they differ.
+                result.verdict = Verdict::Multiple;
+                result.otherSolution = *other;
+            }
+        }
+    }
     result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "solver/clause_check.h"
 #include "solver/puzzle_solver.h"
 
 namespace mosarin::solver {
@@ -144,6 +145,8 @@ TEST(HardPictures, VerdictsMatchABruteForce) {
         const int count = brute.count();
         const SolveResult result = solvePuzzle(clues, Budget::forSeconds(60));
         ++seen[static_cast<int>(result.verdict)];
+        // The clause-learning rival of the search, on its own.
+        EXPECT_EQ(countSolutionsByClauses(clues, Budget::forSeconds(60)), count);
         ASSERT_EQ(result.verdict, count == 0 ? Verdict::None : count == 1 ? Verdict::Unique : Verdict::Multiple);
         if (count == 0) continue;
         EXPECT_EQ(cluesOfGrid(result.solution), clues);
@@ -164,13 +167,15 @@ TEST(HardPictures, VerdictsMatchABruteForce) {
 // has one solution must come back as itself, and two solutions that fit the
 // clues and differ prove "multiple" on their own. Line logic alone gets
 // nowhere with any of them. Periods 5 and 7 need the search to leave a
-// large subtree without a solution for a small one with the second.
+// large subtree without a solution for a small one with the second; period
+// 4 needs the clause-learning rival to prove that no second one exists.
 TEST(HardPictures, LargeBandsGetTheirVerdict) {
     struct Case {
         int period, phase;
         Verdict verdict;
     };
     const Case cases[] = {
+        {4, 0, Verdict::Unique},   {4, 1, Verdict::Unique},   {4, 2, Verdict::Unique},   {4, 3, Verdict::Unique},
         {6, 0, Verdict::Unique},   {6, 1, Verdict::Unique},   {6, 2, Verdict::Unique},   {6, 3, Verdict::Unique},
         {8, 0, Verdict::Unique},   {8, 1, Verdict::Unique},   {8, 2, Verdict::Unique},   {8, 3, Verdict::Unique},
         {5, 0, Verdict::Multiple}, {7, 0, Verdict::Multiple}, {7, 3, Verdict::Multiple},
