@@ -138,6 +138,12 @@ TEST(HardPictures, VerdictsMatchABruteForce) {
         std::swap(swapped.columns[seed % 10], swapped.columns[(seed * 3 + 1) % 10]);
         pictures.emplace_back("columns swapped 10 x 10, seed " + std::to_string(seed), swapped);
     }
+    // "....", "..#.", ".#.#": with the bottom row's two runs touching
+    // ("..##" below ".#..") every line would still fit its clue's lengths;
+    // only the gap between runs rules that grid out.
+    Grid touching(4, 3);
+    for (const int cell : {6, 9, 11}) touching.cells[static_cast<size_t>(cell)] = Cell::Filled;
+    pictures.emplace_back("runs that must not touch", cluesOfGrid(touching));
     int seen[4] = {};
     for (const auto& [name, clues] : pictures) {
         SCOPED_TRACE(name);
