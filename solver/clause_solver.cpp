@@ -33,7 +33,8 @@ constexpr int kConflictsBetweenClockLooks = 32;
 
 int ClauseSolver::addVariable() {
     const int variable = variables();
-    watches_.resize(watches_.size() + 2);
+    watches_.emplace_back(&watchPool_);
+    watches_.emplace_back(&watchPool_);
     values_.resize(values_.size() + 2, Unassigned);
     level_.push_back(0);
     reason_.push_back(kNoClause);
@@ -96,7 +97,7 @@ void ClauseSolver::assign(Literal literal, int reason) {
 int ClauseSolver::propagate() {
     while (propagated_ < trail_.size()) {
         const Literal falsified = negation(trail_[propagated_++]);
-        std::vector<Watcher>& watchers = watches_[static_cast<std::size_t>(falsified)];
+        std::pmr::vector<Watcher>& watchers = watches_[static_cast<std::size_t>(falsified)];
         std::size_t keep = 0, next = 0;
         while (next < watchers.size()) {
             const Watcher watcher = watchers[next];
@@ -168,10 +169,15 @@ void ClauseSolver::analyze(int conflict, std::vector<Literal>& learnt, int& back
     } while (open > 0);
     learnt[0] = negation(implied);
 
-    // A literal whose reason lies entirely inside the clause adds nothing.
+    // A literal implied by the clause's other literals adds nothing: its
+    // reason leads back, through reasons, to literals of the clause alone.
+    // Learnt clauses come out several times shorter, which is what keeps
+    // their memory small and their propagation fast.
+    std::uint32_t levels = 0;
+    for (std::size_t k = 1; k < learnt.size(); ++k) levels |= levelBit(variableOf(learnt[k]));
     std::size_t kept = 1;
     for (std::size_t k = 1; k < learnt.size(); ++k) {
-        if (!redundant(learnt[k])) learnt[kept++] = learnt[k];
+        if (!redundant(learnt[k], levels)) learnt[kept++] = learnt[k];
     }
     learnt.resize(kept);
     for (const Literal literal : toClear_) seen_[static_cast<std::size_t>(variableOf(literal))] = 0;
@@ -188,13 +194,32 @@ void ClauseSolver::analyze(int conflict, std::vector<Literal>& learnt, int& back
     if (learnt.size() > 1) std::swap(learnt[1], learnt[highest]);
 }
 
-bool ClauseSolver::redundant(Literal literal) const {
-    const int reason = reason_[static_cast<std::size_t>(variableOf(literal))];
-    if (reason == kNoClause) return false;
-    const Literal* literals = &arena_[static_cast<std::size_t>(reason) + 2];
-    for (int k = 1; k < clauseSize(reason); ++k) {
-        const auto variable = static_cast<std::size_t>(variableOf(literals[k]));
-        if (!seen_[variable] && level_[variable] > 0) return false;
+// Follows reasons from `literal` until each path ends in a literal marked
+// seen (one of the clause's, or one shown redundant before); a literal
+// without a reason, or on a level no clause literal has, ends the search.
+// What it marks on the way stays marked if it succeeds (those literals are
+// implied as well) and is unmarked if it fails.
+bool ClauseSolver::redundant(Literal literal, std::uint32_t clauseLevels) {
+    if (reason_[static_cast<std::size_t>(variableOf(literal))] == kNoClause) return false;
+    const std::size_t marked = toClear_.size();
+    stack_.assign(1, literal);
+    while (!stack_.empty()) {
+        const int reason = reason_[static_cast<std::size_t>(variableOf(stack_.back()))];
+        stack_.pop_back();
+        const Literal* literals = literalsOf(reason);
+        for (int k = 1; k < clauseSize(reason); ++k) {
+            const int variable = variableOf(literals[k]);
+            const auto index = static_cast<std::size_t>(variable);
+            if (seen_[index] || level_[index] == 0) continue;
+            if (reason_[index] == kNoClause || (levelBit(variable) & clauseLevels) == 0) {
+                for (std::size_t j = marked; j < toClear_.size(); ++j) seen_[static_cast<std::size_t>(variableOf(toClear_[j]))] = 0;
+                toClear_.resize(marked);
+                return false;
+            }
+            seen_[index] = 1;
+            stack_.push_back(literals[k]);
+            toClear_.push_back(literals[k]);
+        }
     }
     return true;
 }

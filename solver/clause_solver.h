@@ -7,6 +7,7 @@
 // solver cut those subtrees everywhere at once.
 
 #include <cstdint>
+#include <memory_resource>
 #include <span>
 #include <vector>
 
@@ -74,7 +75,10 @@ private:
     void assign(Literal literal, int reason);
     int propagate();   // the conflicting clause, or kNoClause
     void analyze(int conflict, std::vector<Literal>& learnt, int& backLevel);
-    bool redundant(Literal literal) const;
+    bool redundant(Literal literal, std::uint32_t clauseLevels);
+    // A variable's decision level as one bit of 32, to tell quickly that a
+    // level holds none of a clause's literals.
+    std::uint32_t levelBit(int variable) const { return std::uint32_t{1} << (level_[static_cast<std::size_t>(variable)] & 31); }
     void backtrackTo(int level);
     void bump(int variable);
     void forgetHalfOfLearnt();   // only at decision level 0
@@ -87,7 +91,14 @@ private:
 
     std::vector<int> arena_;
     std::vector<int> learntClauses_;
-    std::vector<std::vector<Watcher>> watches_;   // per literal: clauses to visit when it turns false
+    // Thousands of small, growing lists: drawn from one buffer that is only
+    // freed as a whole, so that freeing them when a search is cancelled
+    // takes microseconds, not the milliseconds of thousands of separate
+    // frees. A list that grows leaves its old space behind, at most as much
+    // again as the lists hold at their longest. Declared before the lists,
+    // so that it outlives them.
+    std::pmr::monotonic_buffer_resource watchPool_;
+    std::vector<std::pmr::vector<Watcher>> watches_;   // per literal: clauses to visit when it turns false
     std::vector<Value> values_;                    // per literal
     std::vector<int> level_, reason_;              // per variable
     std::vector<bool> savedPhase_;                 // per variable: its last value, tried first again
@@ -100,7 +111,7 @@ private:
     std::vector<std::uint8_t> seen_;               // per variable, during analyze()
     std::vector<int> levelStamp_;                  // per level, while counting a clause's levels
     int stamp_ = 0;
-    std::vector<Literal> learnt_, toClear_, scratch_;
+    std::vector<Literal> learnt_, toClear_, scratch_, stack_;
     std::vector<bool> model_;
     bool unsatisfiable_ = false;
     std::int64_t conflicts_ = 0;

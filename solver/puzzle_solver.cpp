@@ -1,10 +1,8 @@
 #include "solver/puzzle_solver.h"
 
-#include <atomic>
 #include <climits>
-#include <thread>
 
-#include "solver/clause_check.h"
+#include "solver/clause_race.h"
 
 namespace mosarin::solver {
 
@@ -182,60 +180,6 @@ Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& p
     return found == 1 ? Verdict::Unique : Verdict::None;
 }
 
-// The clause-learning check, on a thread of its own beside the search.
-// The search finds solutions fast but learns nothing from a subtree that
-// failed, so proving that no other grid exists can take it millions of
-// nodes (40 x 30 bands of period 4); the clause check proves those in a
-// tenth of a second but is slow to find a second solution where the search
-// needs a few hundred nodes (period 5). Racing the two costs a second core
-// instead of half the time of each. Whichever decides first stops the other.
-class ClauseRace {
-public:
-    ClauseRace(const Clues& clues, const Grid& root, const Budget& budget, const std::atomic<bool>& searchDecided)
-        : budget_(budget) {
-        budget_.overtaken = &searchDecided;
-        thread_ = std::jthread([this, &clues, root] { run(clues, root); });
-    }
-    // Set once this side has a verdict; the search's budget looks at it.
-    const std::atomic<bool>& decided() const { return decided_; }
-
-    // Waits for the thread (stopped by then, or about to be). The verdict,
-    // Undecided when it has none, with what it found in `result`.
-    Verdict finish(SolveResult& result) {
-        thread_.join();
-        if (verdict_ == Verdict::Undecided) return verdict_;
-        result.solution = first_;
-        if (verdict_ == Verdict::Multiple) result.otherSolution = second_;
-        return verdict_;
-    }
-    // The first solution it found, if any (also when undecided).
-    const Grid* firstSolution() const { return foundFirst_ ? &first_ : nullptr; }
-
-private:
-    void run(const Clues& clues, const Grid& root) {
-        ClauseCheck check(clues, root, budget_);
-        switch (check.next(budget_, first_)) {
-        case ClauseCheck::Outcome::Unknown: return;
-        case ClauseCheck::Outcome::NoMore: verdict_ = Verdict::None; break;
-        case ClauseCheck::Outcome::Found:
-            foundFirst_ = true;
-            switch (check.differentFrom(first_, budget_, second_)) {
-            case ClauseCheck::Outcome::Unknown: return;
-            case ClauseCheck::Outcome::NoMore: verdict_ = Verdict::Unique; break;
-            case ClauseCheck::Outcome::Found: verdict_ = Verdict::Multiple; break;
-            }
-        }
-        decided_.store(true);
-    }
-
-    Budget budget_;
-    std::atomic<bool> decided_{false};
-    Verdict verdict_ = Verdict::Undecided;
-    bool foundFirst_ = false;
-    Grid first_, second_;
-    std::jthread thread_;   // last: started once everything it uses exists
-};
-
 }  // namespace
 
 SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
@@ -285,14 +229,12 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
         // machine's speed or its cores: the search alone.
         result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
     } else {
-        std::atomic<bool> searchDecided{false};
-        ClauseRace clauses(clues, root, budget, searchDecided);
+        ClauseRace clauses(clues, root, budget);
         Budget searchBudget = budget;
         searchBudget.overtaken = &clauses.decided();
         propagator.setBudget(&searchBudget);
         result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, searchBudget, result);
         propagator.setBudget(&budget);
-        if (result.verdict != Verdict::Undecided) searchDecided.store(true);
         SolveResult fromClauses;
         const Verdict clauseVerdict = clauses.finish(fromClauses);
         if (result.verdict == Verdict::Undecided) {
