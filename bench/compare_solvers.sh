@@ -16,8 +16,10 @@
 # The pictures are made here, from fixed seeds: random pictures of 10 x 10 to
 # 30 x 30 sorted by this build's own verdict into "line logic", "beyond line
 # logic" and "several solutions", more random ones of 15 x 15 to 20 x 20 of
-# which only those unique beyond line logic are kept, and 40 x 30 diagonal
-# bands of period 6 and 8. Takes a few minutes with pbnsolve and a 10 s budget.
+# which only those unique beyond line logic are kept, and the whole family
+# of 40 x 30 diagonal bands, periods 4 to 8, phases 0 to 3 (pbnsolve leaves
+# five of them undecided, so they count at the full budget each). Takes a
+# few minutes with pbnsolve and a 10 s budget.
 set -euo pipefail
 
 check=${1:-build/mosarin-check}
@@ -47,7 +49,7 @@ for size, density in ((15, 0.45), (18, 0.45), (18, 0.5), (20, 0.5)):
     for _ in range(100):
         beyond_pool.append(random_grid(rnd, size, size, density))
 bands = [[[1 if (r + c + phase) % period < period // 2 else 0 for c in range(40)] for r in range(30)]
-         for period in (6, 8) for phase in range(4)]
+         for period in range(4, 9) for phase in range(4)]
 for name, grids in (("pool", pool), ("beyond_pool", beyond_pool), ("bands", bands)):
     os.makedirs(f"{work}/{name}", exist_ok=True)
     write_library(f"{work}/{name}.txt", grids)
