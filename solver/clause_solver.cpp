@@ -252,36 +252,43 @@ void ClauseSolver::bump(int variable) {
 
 // Keeps the better half of the learnt clauses (fewest decision levels, then
 // shortest) and every clause over at most two levels; the rest cost more
-// to watch than they save. The arena is compacted and the watches rebuilt,
-// which is only safe at level 0, where no learnt clause is a reason.
+// to watch than they save. Only the arena from the first learnt clause on
+// is compacted, in place, and only its watches are dropped and made again:
+// the clauses of the puzzle itself, before it, stay where they are, which
+// keeps this under a millisecond (a cancel waits for it). Only safe at
+// level 0, where no learnt clause is a reason.
 void ClauseSolver::forgetHalfOfLearnt() {
-    std::vector<int> learnt = learntClauses_;
-    std::sort(learnt.begin(), learnt.end(), [this](int a, int b) {
+    if (firstLearnt_ < 0) return;
+    const auto worse = learntClauses_.begin() + static_cast<std::ptrdiff_t>(learntClauses_.size() / 2);
+    std::nth_element(learntClauses_.begin(), worse, learntClauses_.end(), [this](int a, int b) {
         const int qa = qualityOf(a), qb = qualityOf(b);
         return qa != qb ? qa < qb : clauseSize(a) < clauseSize(b);
     });
-    std::vector<std::uint8_t> drop(arena_.size(), 0);
-    for (std::size_t k = learnt.size() / 2; k < learnt.size(); ++k) {
-        if (qualityOf(learnt[k]) > 2) drop[static_cast<std::size_t>(learnt[k])] = 1;
+    for (auto clause = worse; clause != learntClauses_.end(); ++clause) {
+        if (qualityOf(*clause) > 2) qualityOf(*clause) = kForgotten;
     }
     for (const Literal literal : trail_) reason_[static_cast<std::size_t>(variableOf(literal))] = kNoClause;
-    std::vector<int> arena;
-    arena.reserve(arena_.size());
+    const int movable = firstLearnt_;
+    for (auto& watchers : watches_) {
+        std::erase_if(watchers, [movable](const Watcher& watcher) { return watcher.clause >= movable; });
+    }
     learntClauses_.clear();
-    for (std::size_t clause = 0; clause < arena_.size();) {
-        const std::size_t next = clause + 2 + static_cast<std::size_t>(arena_[clause]);
-        if (!drop[clause]) {
-            if (arena_[clause + 1] > 0) learntClauses_.push_back(static_cast<int>(arena.size()));
-            arena.insert(arena.end(), arena_.begin() + static_cast<std::ptrdiff_t>(clause),
-                         arena_.begin() + static_cast<std::ptrdiff_t>(next));
+    auto write = static_cast<std::size_t>(movable);
+    for (auto read = write; read < arena_.size();) {
+        const std::size_t length = 2 + static_cast<std::size_t>(arena_[read]);
+        if (arena_[read + 1] != kForgotten) {
+            if (write != read) {
+                std::copy(arena_.begin() + static_cast<std::ptrdiff_t>(read),
+                          arena_.begin() + static_cast<std::ptrdiff_t>(read + length),
+                          arena_.begin() + static_cast<std::ptrdiff_t>(write));
+            }
+            if (arena_[write + 1] > 0) learntClauses_.push_back(static_cast<int>(write));
+            watch(static_cast<int>(write));
+            write += length;
         }
-        clause = next;
+        read += length;
     }
-    arena_ = std::move(arena);
-    for (auto& watchers : watches_) watchers.clear();
-    for (std::size_t clause = 0; clause < arena_.size(); clause += 2 + static_cast<std::size_t>(arena_[clause])) {
-        watch(static_cast<int>(clause));
-    }
+    arena_.resize(write);
 }
 
 ClauseSolver::Outcome ClauseSolver::solve(const Budget& budget, std::int64_t conflictLimit, Literal assumption) {
@@ -320,6 +327,7 @@ ClauseSolver::Outcome ClauseSolver::solve(const Budget& budget, std::int64_t con
                 assign(learnt_[0], kNoClause);
             } else {
                 const int clause = storeClause(learnt_, std::max(levels, 1));
+                if (firstLearnt_ < 0) firstLearnt_ = clause;
                 learntClauses_.push_back(clause);
                 watch(clause);
                 assign(learnt_[0], clause);

@@ -53,6 +53,7 @@ public:
 private:
     enum Value : std::uint8_t { Unassigned = 0, True = 1, False = 2 };
     static constexpr int kNoClause = -1;
+    static constexpr int kForgotten = -1;   // the quality of a learnt clause about to be dropped
 
     // A clause watched through one of its literals; `blocker` is another of
     // its literals, and when that one holds the clause need not be looked at.
@@ -91,6 +92,7 @@ private:
 
     std::vector<int> arena_;
     std::vector<int> learntClauses_;
+    int firstLearnt_ = -1;   // where the first learnt clause starts in the arena; -1 before
     // Thousands of small, growing lists: drawn from one buffer that is only
     // freed as a whole, so that freeing them when a search is cancelled
     // takes microseconds, not the milliseconds of thousands of separate
