@@ -180,6 +180,33 @@ Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& p
     return found == 1 ? Verdict::Unique : Verdict::None;
 }
 
+// The search in turns, racing the clause check (on a thread of its own,
+// from the probed `root`): the verdict of whichever decides first; when
+// neither does in time but each found a different solution, several.
+Verdict searchBesideClauses(std::vector<Search::Branch> open, int found, const Clues& clues, const Grid& root,
+                            Propagator& propagator, const Budget& budget, SolveResult& result) {
+    ClauseRace clauses(clues, root, budget);
+    Budget searchBudget = budget;
+    searchBudget.overtaken = &clauses.decided();
+    propagator.setBudget(&searchBudget);
+    const Verdict verdict = searchInTurns(std::move(open), found, propagator, searchBudget, result);
+    propagator.setBudget(&budget);
+    SolveResult fromClauses;
+    const Verdict clauseVerdict = clauses.finish(fromClauses);
+    if (verdict != Verdict::Undecided) return verdict;
+    if (clauseVerdict != Verdict::Undecided) {
+        result.solution = fromClauses.solution;
+        result.otherSolution = fromClauses.otherSolution;
+        return clauseVerdict;
+    }
+    const Grid* other = clauses.firstSolution();
+    if (other && !result.solution.cells.empty() && *other != result.solution) {
+        result.otherSolution = *other;
+        return Verdict::Multiple;
+    }
+    return Verdict::Undecided;
+}
+
 }  // namespace
 
 SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
@@ -229,26 +256,8 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
         // machine's speed or its cores: the search alone.
         result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
     } else {
-        ClauseRace clauses(clues, root, budget);
-        Budget searchBudget = budget;
-        searchBudget.overtaken = &clauses.decided();
-        propagator.setBudget(&searchBudget);
-        result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, searchBudget, result);
-        propagator.setBudget(&budget);
-        SolveResult fromClauses;
-        const Verdict clauseVerdict = clauses.finish(fromClauses);
-        if (result.verdict == Verdict::Undecided) {
-            if (clauseVerdict != Verdict::Undecided) {
-                result.verdict = clauseVerdict;
-                result.solution = fromClauses.solution;
-                result.otherSolution = fromClauses.otherSolution;
-            } else if (const Grid* other = clauses.firstSolution(); other && !result.solution.cells.empty() &&
-                                                                      *other != result.solution) {
-                // Each side found one solution before the time ran out, and they differ.
-                result.verdict = Verdict::Multiple;
-                result.otherSolution = *other;
-            }
-        }
+        result.verdict = searchBesideClauses(std::move(first.leftOver()), first.found(), clues, root, propagator,
+                                             budget, result);
     }
     result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;

@@ -1,8 +1,9 @@
 #pragma once
 // Whether a puzzle's clues have exactly one solution, and how hard it is to
 // find: line logic first, then probing, then a search (depth-first at first,
-// then over its open subtrees in turns) that stops at the second solution,
-// when every grid has been searched, or when the budget runs out.
+// then over its open subtrees in turns, racing a clause-learning check on a
+// second thread unless the budget limits nodes) that stops at the second
+// solution, when every grid has been ruled out, or when the budget runs out.
 
 #include <utility>
 #include <vector>
