@@ -3,7 +3,7 @@
 namespace mosarin::solver {
 
 ClauseCheck::ClauseCheck(const Clues& clues, const Grid& known, const Budget& budget)
-    : width_(clues.width()), height_(clues.height()), known_(known) {
+    : width_(clues.width()), height_(clues.height()) {
     // Variables 0 .. width x height - 1 are the cells, row by row, true when filled.
     for (int cell = 0; cell < width_ * height_; ++cell) solver_.addVariable();
     // A line takes a few tens of microseconds; a cancel is looked at between them.
@@ -93,15 +93,6 @@ void ClauseCheck::encodeLine(const Clue& clue, int first, int step, int cells) {
                       covering[static_cast<std::size_t>(index)].end());
         solver_.addClause(clause);
     }
-}
-
-void ClauseCheck::exclude(const Grid& solution) {
-    std::vector<Literal> clause;
-    for (int cell = 0; cell < width_ * height_; ++cell) {
-        if (known_.cells[static_cast<std::size_t>(cell)] != Cell::Unknown) continue;
-        clause.push_back(solution.cells[static_cast<std::size_t>(cell)] == Cell::Filled ? isFalse(cell) : isTrue(cell));
-    }
-    solver_.addClause(clause);
 }
 
 ClauseCheck::Outcome ClauseCheck::next(const Budget& budget, Grid& solution, std::int64_t conflictLimit) {

@@ -17,12 +17,8 @@ public:
     // Stops early when the budget is cancelled: then it finds nothing.
     ClauseCheck(const Clues& clues, const Grid& known, const Budget& budget = {});
 
-    // Rules out one grid, a solution found elsewhere, so that the next
-    // model found is another one.
-    void exclude(const Grid& solution);
-
     enum class Outcome { Found, NoMore, Unknown };
-    // Looks for a grid that fits and is not excluded: Found (in
+    // Looks for a grid that fits: Found (in
     // `solution`), NoMore when there is none, Unknown when the budget or
     // `conflictLimit` stopped it first (a later call goes on from there).
     Outcome next(const Budget& budget, Grid& solution, std::int64_t conflictLimit = INT64_MAX);
@@ -41,7 +37,6 @@ private:
     void encodeLine(const Clue& clue, int first, int step, int cells);
 
     int width_, height_;
-    Grid known_;
     bool complete_ = true;   // false when a cancel stopped the encoding
     ClauseSolver solver_;
 };

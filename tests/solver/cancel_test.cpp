@@ -7,6 +7,7 @@
 #include <future>
 #include <thread>
 
+#include "solver/clause_check.h"
 #include "solver/puzzle_solver.h"
 
 namespace mosarin::solver {
@@ -43,6 +44,18 @@ TEST(SolverCancel, ACancelFromAnotherThreadEndsALongSearchUndecided) {
         EXPECT_EQ(result.verdict, Verdict::Undecided)
             << "decided before the cancel came: the test needs a picture the solver cannot decide so fast";
     }
+}
+
+// Building the clauses of a 40 x 30 picture takes milliseconds, so a
+// cancel is looked at between lines: one set before finds nothing at all.
+TEST(SolverCancel, ACancelledClauseCheckFindsNothing) {
+    const std::atomic<bool> cancelled{true};
+    const Budget budget = Budget::forSeconds(60, &cancelled);
+    const Clues clues = bandsOfPeriodSeven();
+    ClauseCheck check(clues, Grid(clues.width(), clues.height()), budget);
+    Grid solution;
+    EXPECT_EQ(check.next(Budget{}, solution), ClauseCheck::Outcome::Unknown);
+    EXPECT_EQ(check.differentFrom(solution, Budget{}, solution), ClauseCheck::Outcome::Unknown);
 }
 
 }  // namespace

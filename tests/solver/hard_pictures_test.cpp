@@ -221,5 +221,17 @@ TEST(HardPictures, LargeBandsGetTheirVerdict) {
     }
 }
 
+// A node limit asks for a verdict that does not hang on the machine's speed,
+// so the search runs alone: period 4, which only the clause check proves
+// within seconds, stays undecided, however fast the machine.
+TEST(HardPictures, UnderANodeLimitOnlyTheSearchDecides) {
+    const Clues clues = cluesOfGrid(bands(40, 30, 4, 0));
+    Budget limited;
+    limited.maxNodes = 1500;
+    const SolveResult result = solvePuzzle(clues, limited);
+    EXPECT_EQ(result.verdict, Verdict::Undecided);
+    EXPECT_EQ(result.nodes, 1500);
+}
+
 }  // namespace
 }  // namespace mosarin::solver
