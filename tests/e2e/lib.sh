@@ -64,9 +64,11 @@ write_full_5x5_library() {
 
 # start_display [WIDTHxHEIGHT]: Xvfb on a display number the server picks
 # itself, so that tests running side by side never share one; 1024x768
-# unless told.
+# unless told. -noreset: by default the server resets when its last client
+# leaves, and a program started during that reset cannot connect (a test
+# that stops one copy of the program and starts another failed so).
 start_display() {
-  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp 3>"$work/display" >"$work/xvfb.log" 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "${1:-1024x768}x24" -nolisten tcp -noreset 3>"$work/display" >"$work/xvfb.log" 2>&1 &
   xvfb_pid=$!
   for _ in $(seq 1 100); do
     if [[ -s "$work/display" ]]; then
