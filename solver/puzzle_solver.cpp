@@ -180,16 +180,26 @@ Verdict searchInTurns(std::vector<Search::Branch> open, int found, Propagator& p
     return found == 1 ? Verdict::Unique : Verdict::None;
 }
 
-// The search in turns, racing the clause check (on a thread of its own,
-// from the probed `root`): the verdict of whichever decides first; when
-// neither does in time but each found a different solution, several.
-Verdict searchBesideClauses(std::vector<Search::Branch> open, int found, const Clues& clues, const Grid& root,
-                            Propagator& propagator, const Budget& budget, SolveResult& result) {
+// The whole search from the probed root: depth-first for a while, then in turns.
+Verdict search(Grid& root, ProbeChoice choice, Propagator& propagator, const Budget& budget, SolveResult& result) {
+    Search first(propagator, budget, result, 0, 2, kNodesBeforeTurns);
+    const bool finished = first.explore(root, true, choice);
+    if (first.found() >= 2) return Verdict::Multiple;
+    if (finished) return first.found() == 1 ? Verdict::Unique : Verdict::None;
+    if (!first.suspended()) return Verdict::Undecided;
+    return searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
+}
+
+// The search racing the clause check (on a thread of its own, from the
+// probed `root`): the verdict of whichever decides first; when neither does
+// in time but each found a different solution, several.
+Verdict searchBesideClauses(Grid& root, ProbeChoice choice, const Clues& clues, Propagator& propagator,
+                            const Budget& budget, SolveResult& result) {
     ClauseRace clauses(clues, root, budget);
     Budget searchBudget = budget;
     searchBudget.overtaken = &clauses.decided();
     propagator.setBudget(&searchBudget);
-    const Verdict verdict = searchInTurns(std::move(open), found, propagator, searchBudget, result);
+    const Verdict verdict = search(root, choice, propagator, searchBudget, result);
     propagator.setBudget(&budget);
     SolveResult fromClauses;
     const Verdict clauseVerdict = clauses.finish(fromClauses);
@@ -244,21 +254,11 @@ SolveResult solvePuzzle(const Clues& clues, const Budget& budget) {
     }
 
     result.grade = Grade::Search;
-    // The root is probed already; its first search starts from that probe's choice.
-    const Grid root = grid;
-    Search first(propagator, budget, result, 0, 2, kNodesBeforeTurns);
-    const bool finished = first.explore(grid, true, choice);
-    if (first.found() >= 2) result.verdict = Verdict::Multiple;
-    else if (finished) result.verdict = first.found() == 1 ? Verdict::Unique : Verdict::None;
-    else if (!first.suspended()) result.verdict = Verdict::Undecided;
-    else if (budget.maxNodes != INT64_MAX) {
-        // A node limit asks for a verdict that does not depend on the
-        // machine's speed or its cores: the search alone.
-        result.verdict = searchInTurns(std::move(first.leftOver()), first.found(), propagator, budget, result);
-    } else {
-        result.verdict = searchBesideClauses(std::move(first.leftOver()), first.found(), clues, root, propagator,
-                                             budget, result);
-    }
+    // The root is probed already; the search starts from that probe's choice.
+    // A node limit asks for a verdict that does not depend on the machine's
+    // speed or its cores: the search alone.
+    if (budget.maxNodes != INT64_MAX) result.verdict = search(grid, choice, propagator, budget, result);
+    else result.verdict = searchBesideClauses(grid, choice, clues, propagator, budget, result);
     result.lineSolves = propagator.cache().hits() + propagator.cache().misses();
     return result;
 }
