@@ -15,12 +15,14 @@ ClauseCheck::ClauseCheck(const Clues& clues, const Grid& known, const Budget& bu
         encodeLine(clues.columns[static_cast<std::size_t>(column)], column, width_, height_);
         complete_ = !budget.cancelled();
     }
-    if (!complete_) return;
-    for (int cell = 0; cell < width_ * height_; ++cell) {
+    // Each known cell propagates as it is added, a row's worth between looks.
+    for (int cell = 0; cell < width_ * height_ && complete_; ++cell) {
         const Cell value = known.cells[static_cast<std::size_t>(cell)];
-        if (value == Cell::Unknown) continue;
-        const Literal unit = value == Cell::Filled ? isTrue(cell) : isFalse(cell);
-        solver_.addClause({&unit, 1});
+        if (value != Cell::Unknown) {
+            const Literal unit = value == Cell::Filled ? isTrue(cell) : isFalse(cell);
+            solver_.addClause({&unit, 1});
+        }
+        if (cell % width_ == width_ - 1) complete_ = !budget.cancelled();
     }
 }
 
