@@ -136,19 +136,26 @@ Grid ClauseCheck::model() const {
     return grid;
 }
 
-int countSolutionsByClauses(const Clues& clues, const Budget& budget) {
-    ClauseCheck check(clues, Grid(clues.width(), clues.height()), budget);
-    Grid first, second;
+ClauseCount countUpToTwo(ClauseCheck& check, const Budget& budget, Grid& first, Grid& second) {
     switch (check.next(budget, first)) {
-    case ClauseCheck::Outcome::NoMore: return 0;
-    case ClauseCheck::Outcome::Unknown: return -1;
+    case ClauseCheck::Outcome::NoMore: return {0, true};
+    case ClauseCheck::Outcome::Unknown: return {0, false};
     case ClauseCheck::Outcome::Found: break;
     }
     switch (check.differentFrom(first, budget, second)) {
-    case ClauseCheck::Outcome::NoMore: return 1;
-    case ClauseCheck::Outcome::Unknown: return -1;
+    case ClauseCheck::Outcome::NoMore: return {1, true};
+    case ClauseCheck::Outcome::Unknown: return {1, false};
     case ClauseCheck::Outcome::Found: break;
     }
+    return {2, true};
+}
+
+int countSolutionsByClauses(const Clues& clues, const Budget& budget) {
+    ClauseCheck check(clues, Grid(clues.width(), clues.height()), budget);
+    Grid first, second;
+    const ClauseCount count = countUpToTwo(check, budget, first, second);
+    if (!count.decided) return -1;
+    if (count.found < 2) return count.found;
     return cluesOfGrid(first) == clues && cluesOfGrid(second) == clues && first != second ? 2 : -1;
 }
 

@@ -41,6 +41,15 @@ private:
     ClauseSolver solver_;
 };
 
+// Up to two solutions by the clause check alone: a first one, then one that
+// differs from it. `decided` is false when the budget stopped it first;
+// `found` counts what it found by then (in `first`, then `second`).
+struct ClauseCount {
+    int found = 0;
+    bool decided = false;
+};
+ClauseCount countUpToTwo(ClauseCheck& check, const Budget& budget, Grid& first, Grid& second);
+
 // The verdict of the clause-learning solver alone, found as the search's
 // rival finds it, for tests that hold it against other solvers: 0, 1 or 2
 // (at least two) grids, -1 when undecided or when the two grids it found

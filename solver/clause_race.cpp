@@ -23,17 +23,10 @@ struct ClauseRace::Shared {
     Grid first, second;
 
     void run(ClauseCheck& check) {
-        switch (check.next(budget, first)) {
-        case ClauseCheck::Outcome::Unknown: return;
-        case ClauseCheck::Outcome::NoMore: verdict = Verdict::None; break;
-        case ClauseCheck::Outcome::Found:
-            foundFirst = true;
-            switch (check.differentFrom(first, budget, second)) {
-            case ClauseCheck::Outcome::Unknown: return;
-            case ClauseCheck::Outcome::NoMore: verdict = Verdict::Unique; break;
-            case ClauseCheck::Outcome::Found: verdict = Verdict::Multiple; break;
-            }
-        }
+        const ClauseCount count = countUpToTwo(check, budget, first, second);
+        foundFirst = count.found >= 1;
+        if (!count.decided) return;
+        verdict = count.found == 0 ? Verdict::None : count.found == 1 ? Verdict::Unique : Verdict::Multiple;
         decided.store(true);
     }
 };

@@ -128,12 +128,9 @@ int countByClausesFromLineLogic(const Clues& clues) {
     if (!propagator.propagateAll(known)) return 0;
     ClauseCheck check(clues, known);
     Grid first, second;
-    if (check.next(Budget::forSeconds(60), first) != ClauseCheck::Outcome::Found) return 0;
-    switch (check.differentFrom(first, Budget::forSeconds(60), second)) {
-    case ClauseCheck::Outcome::NoMore: return 1;
-    case ClauseCheck::Outcome::Unknown: return -1;
-    case ClauseCheck::Outcome::Found: break;
-    }
+    const ClauseCount count = countUpToTwo(check, Budget::forSeconds(60), first, second);
+    if (!count.decided) return -1;
+    if (count.found < 2) return count.found;
     return cluesOfGrid(second) == clues && second != first ? 2 : -1;
 }
 
