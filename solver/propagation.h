@@ -57,6 +57,9 @@ public:
     bool propagateAll(Grid& grid);
     // The same, starting only from the row and column of one cell just set.
     bool propagateCell(Grid& grid, int column, int row);
+    // The same, starting from the rows and columns whose bits are set (the
+    // first 64 of each).
+    bool propagateLines(Grid& grid, std::uint64_t rows, std::uint64_t columns);
     // The same, starting from the lines in which `grid` differs from `before`.
     bool propagateChanged(Grid& grid, const Grid& before);
 
