@@ -115,6 +115,45 @@ LineCache::Packed LineCache::pack(const Cell* first, std::size_t stride, int n) 
     return packed;
 }
 
+namespace {
+
+// Bits 0, 2, 4, ... 62 of `x` as bits 0 .. 31.
+std::uint64_t evenBits(std::uint64_t x) {
+    x &= 0x5555555555555555ull;
+    x = (x | x >> 1) & 0x3333333333333333ull;
+    x = (x | x >> 2) & 0x0F0F0F0F0F0F0F0Full;
+    x = (x | x >> 4) & 0x00FF00FF00FF00FFull;
+    x = (x | x >> 8) & 0x0000FFFF0000FFFFull;
+    return (x | x >> 16) & 0x00000000FFFFFFFFull;
+}
+
+// Bits 0 .. 31 of `x` as bits 0, 2, 4, ... 62.
+std::uint64_t toEvenBits(std::uint64_t x) {
+    x &= 0x00000000FFFFFFFFull;
+    x = (x | x << 16) & 0x0000FFFF0000FFFFull;
+    x = (x | x << 8) & 0x00FF00FF00FF00FFull;
+    x = (x | x << 4) & 0x0F0F0F0F0F0F0F0Full;
+    x = (x | x << 2) & 0x3333333333333333ull;
+    return (x | x << 1) & 0x5555555555555555ull;
+}
+
+}  // namespace
+
+// A cell's two bits are 1 when it is empty, 2 when filled (Cell's values).
+static_assert(static_cast<int>(Cell::Empty) == 1 && static_cast<int>(Cell::Filled) == 2);
+
+void LineCache::masksOf(const Packed& packed, std::uint64_t& filled, std::uint64_t& empty) {
+    empty = evenBits(packed.low) | evenBits(packed.high) << 32;
+    filled = evenBits(packed.low >> 1) | evenBits(packed.high >> 1) << 32;
+}
+
+LineCache::Packed LineCache::withDecided(const Packed& packed, std::uint64_t filled, std::uint64_t empty) {
+    Packed result = packed;
+    result.low |= toEvenBits(empty) | toEvenBits(filled) << 1;
+    result.high |= toEvenBits(empty >> 32) | toEvenBits(filled >> 32) << 1;
+    return result;
+}
+
 void LineCache::unpack(const Packed& packed, std::span<Cell> line) {
     const std::size_t n = line.size();
     for (std::size_t i = 0; i < n && i < 32; ++i) line[i] = static_cast<Cell>((packed.low >> (2 * i)) & 3);

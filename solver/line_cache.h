@@ -33,6 +33,11 @@ public:
     // grid's column does; cells side by side are packed eight at a time.
     static Packed pack(const Cell* first, std::size_t stride, int n);
     static void unpack(const Packed& packed, std::span<Cell> line);
+    // The cells of a packed line of up to 64 cells as bit masks: bit i set
+    // when cell i is filled / empty.
+    static void masksOf(const Packed& packed, std::uint64_t& filled, std::uint64_t& empty);
+    // `packed` with the (unknown) cells of the two masks decided.
+    static Packed withDecided(const Packed& packed, std::uint64_t filled, std::uint64_t empty);
 
     // The remembered outcome for `line` (given packed as `known`): true with
     // `solved` set when found; `consistent` says whether the line could be completed.

@@ -97,7 +97,7 @@ namespace {
 
 // Bit i of a mask stands for cell (or boundary) i of a line. Lines of up to
 // kMaxShortCells cells fit every boundary 0..n in one 64-bit word.
-constexpr int kMaxShortCells = 63;
+constexpr int kMaxShortCells = LineSolver::kMaxMaskCells;
 
 std::uint64_t lowBits(int count) { return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1; }
 
@@ -152,14 +152,18 @@ void prefixReach(std::span<const int> clue, int n, std::uint64_t notFilled, std:
 
 }  // namespace
 
-bool LineSolver::solveShort(std::span<const int> clue, std::span<Cell> line) {
-    const int n = static_cast<int>(line.size());
-    const int k = static_cast<int>(clue.size());
-    std::uint64_t notFilled = 0, notEmpty = 0;
-    for (int i = 0; i < n; ++i) {
-        if (line[i] != Cell::Filled) notFilled |= std::uint64_t{1} << i;
-        if (line[i] != Cell::Empty) notEmpty |= std::uint64_t{1} << i;
+bool LineSolver::solveMasks(std::span<const int> clue, int n, std::uint64_t filled, std::uint64_t empty,
+                            std::uint64_t& canFill, std::uint64_t& canEmpty) {
+    if (n < 1 || n > kMaxShortCells) return false;
+    int total = 0;
+    for (const int length : clue) {
+        if (length < 1) return false;
+        total += length;
     }
+    const int k = static_cast<int>(clue.size());
+    if (total + std::max(k - 1, 0) > n) return false;
+    const std::uint64_t cells = lowBits(n);
+    const std::uint64_t notFilled = ~filled & cells, notEmpty = ~empty & cells;
     // before[r] as in prefixReach; after[r], bit i: runs r .. k-1 fit cells
     // [i, n), found as the prefix reach of the mirrored line and clue.
     std::uint64_t before[kMaxShortCells + 2], mirrored[kMaxShortCells + 2], after[kMaxShortCells + 2];
@@ -170,11 +174,11 @@ bool LineSolver::solveShort(std::span<const int> clue, std::span<Cell> line) {
     prefixReach(reversedClue_, n, reversed(notFilled) >> flip, reversed(notEmpty) >> flip, mirrored);
     for (int run = 0; run <= k; ++run) after[run] = reversed(mirrored[k - run]) >> (63 - n);
 
-    const std::uint64_t cells = lowBits(n);
-    std::uint64_t canFill = 0, canEmpty = 0;
+    canFill = 0;
+    canEmpty = 0;
     for (int run = 0; run <= k; ++run) canEmpty |= before[run] & (after[run] >> 1);
     for (int run = 0; run < k; ++run) {
-        const int length = clue[run];
+        const int length = clue[static_cast<std::size_t>(run)];
         const std::uint64_t prefixFits = ((before[run] & notFilled) << 1) | (run == 0 ? 1 : 0);
         // The cell after the run may be empty and the rest fits behind it, or
         // the run ends the line and is the last.
@@ -185,24 +189,24 @@ bool LineSolver::solveShort(std::span<const int> clue, std::span<Cell> line) {
     }
     canFill &= cells;
     canEmpty &= cells;
-    for (int i = 0; i < n; ++i) {
-        if (line[i] != Cell::Unknown) continue;
-        if (!((canFill >> i) & 1)) line[i] = Cell::Empty;
-        else if (!((canEmpty >> i) & 1)) line[i] = Cell::Filled;
-    }
     return true;
 }
 
 bool LineSolver::solve(std::span<const int> clue, std::span<Cell> line) {
     if (static_cast<int>(line.size()) <= kMaxShortCells && !line.empty()) {
-        int total = 0;
-        for (int length : clue) {
-            if (length < 1) return false;
-            total += length;
+        std::uint64_t filled = 0, empty = 0;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] == Cell::Filled) filled |= std::uint64_t{1} << i;
+            if (line[i] == Cell::Empty) empty |= std::uint64_t{1} << i;
         }
-        const int k = static_cast<int>(clue.size());
-        if (total + std::max(k - 1, 0) > static_cast<int>(line.size())) return false;
-        return solveShort(clue, line);
+        std::uint64_t canFill = 0, canEmpty = 0;
+        if (!solveMasks(clue, static_cast<int>(line.size()), filled, empty, canFill, canEmpty)) return false;
+        for (std::size_t i = 0; i < line.size(); ++i) {
+            if (line[i] != Cell::Unknown) continue;
+            if (!((canFill >> i) & 1)) line[i] = Cell::Empty;
+            else if (!((canEmpty >> i) & 1)) line[i] = Cell::Filled;
+        }
+        return true;
     }
     if (!computeReach(clue, line)) return false;
     const int n = cells_;

@@ -36,10 +36,17 @@ public:
     // say "every way of placing the 4 covers this cell".
     int onlyRunCovering(std::span<const int> clue, std::span<const Cell> line, int cell);
 
+    static constexpr int kMaxMaskCells = 63;
+    // solve() for a line of 1 to kMaxMaskCells cells given as bit masks (bit i of
+    // `filled` or `empty` set when cell i is known so): the same reach
+    // tables, one 64-bit word per run, built with shifts and additions
+    // instead of cell by cell. False when no placement fits (or the line is
+    // longer); otherwise bit i of `canFill` / `canEmpty` is set when some
+    // placement fills / leaves empty cell i.
+    bool solveMasks(std::span<const int> clue, int n, std::uint64_t filled, std::uint64_t empty,
+                    std::uint64_t& canFill, std::uint64_t& canEmpty);
+
 private:
-    // solve() for lines of up to 63 cells: the same reach tables, one 64-bit
-    // word per run, built with shifts and additions instead of cell by cell.
-    bool solveShort(std::span<const int> clue, std::span<Cell> line);
     // Fills reach tables for the line; false when the clue cannot fit at all.
     bool computeReach(std::span<const int> clue, std::span<const Cell> line);
     // True when run `run` may start at `start` in some placement; needs computeReach.

@@ -112,9 +112,19 @@ bool Propagator::solveLineOf(Grid& grid, bool isRow, int index) {
     LineCache::Packed solved;
     bool consistent = false;
     if (!cache_.find(lineId, known, solved, consistent)) {
-        copyOut();
-        consistent = lineSolver_.solve(clue, line_);
-        solved = consistent ? LineCache::pack(line_) : known;
+        if (n <= LineSolver::kMaxMaskCells) {
+            // Straight from the packed cells to the packed outcome, no cell by cell.
+            std::uint64_t filled = 0, empty = 0, canFill = 0, canEmpty = 0;
+            LineCache::masksOf(known, filled, empty);
+            consistent = lineSolver_.solveMasks(clue, n, filled, empty, canFill, canEmpty);
+            // Each cell of a line that fits can be one or the other.
+            const std::uint64_t unknown = ~(filled | empty) & (canFill | canEmpty);
+            solved = consistent ? LineCache::withDecided(known, unknown & ~canEmpty, unknown & ~canFill) : known;
+        } else {
+            copyOut();
+            consistent = lineSolver_.solve(clue, line_);
+            solved = consistent ? LineCache::pack(line_) : known;
+        }
         cache_.store(lineId, known, solved, consistent);
     }
     if (!consistent) return false;

@@ -121,7 +121,8 @@ TEST(LineCache, RemembersItsOwnLinesAndForgetsThoseOfTheCacheBefore) {
 
 // A line is packed eight cells at a time when they lie side by side and one
 // by one down a column: both must put cell i at bits 2i and 2i + 1 for every
-// length, across the two words and with a short tail.
+// length, across the two words and with a short tail. The line solver reads
+// and writes packed lines as masks of one bit a cell, which must agree too.
 TEST(LineCache, PacksRowsAndColumnsCellByCell) {
     std::mt19937 random(9u);
     for (int length = 1; length <= LineCache::kMaxCells; ++length) {
@@ -137,6 +138,22 @@ TEST(LineCache, PacksRowsAndColumnsCellByCell) {
         std::vector<Cell> unpacked(static_cast<size_t>(length));
         LineCache::unpack(expected, unpacked);
         EXPECT_EQ(unpacked, row);
+        // As masks of filled and empty cells, and back with unknown cells decided.
+        std::uint64_t filled = 0, empty = 0, expectedFilled = 0, expectedEmpty = 0, toFill = 0, toEmpty = 0;
+        std::vector<Cell> decided = row;
+        for (int i = 0; i < length; ++i) {
+            const std::uint64_t bit = std::uint64_t{1} << i;
+            if (row[i] == Cell::Filled) expectedFilled |= bit;
+            if (row[i] == Cell::Empty) expectedEmpty |= bit;
+            if (row[i] == Cell::Unknown && random() % 2) {
+                decided[i] = random() % 2 ? Cell::Filled : Cell::Empty;
+                (decided[i] == Cell::Filled ? toFill : toEmpty) |= bit;
+            }
+        }
+        LineCache::masksOf(expected, filled, empty);
+        EXPECT_EQ(filled, expectedFilled);
+        EXPECT_EQ(empty, expectedEmpty);
+        EXPECT_EQ(LineCache::withDecided(expected, toFill, toEmpty), LineCache::pack(decided));
     }
 }
 
