@@ -45,9 +45,9 @@ constexpr int kLessonsARecordOutlives = 64;
 // dropped and made afresh.
 constexpr std::size_t kMostRecordedCells = std::size_t{1} << 20;
 
-// True when at least two of the cell's four neighbours are decided (the
-// border counts as decided): such cells sit at the edge of what is known,
-// where a trial most often runs into a contradiction.
+
+}  // namespace
+
 bool besideKnownCells(const Grid& grid, int column, int row) {
     int known = 0;
     known += column == 0 || grid.at(column - 1, row) != Cell::Unknown;
@@ -56,8 +56,6 @@ bool besideKnownCells(const Grid& grid, int column, int row) {
     known += row + 1 == grid.height || grid.at(column, row + 1) != Cell::Unknown;
     return known >= 2;
 }
-
-}  // namespace
 
 ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, ProbeChoice* choice, ProbeScope scope) {
     // Trial grids reused for every probe: copying into them allocates nothing.

@@ -129,6 +129,10 @@ struct ProbeChoice {
 // Which unknown cells a probe tries: all, or only those with at least two
 // decided neighbours (far cheaper, and where contradictions mostly are).
 enum class ProbeScope { EveryCell, BesideKnownCells };
+// True when at least two of the cell's four neighbours are decided (the
+// border counts as decided): such cells sit at the edge of what is known,
+// where a trial most often runs into a contradiction.
+bool besideKnownCells(const Grid& grid, int column, int row);
 
 // Tries each unknown cell both ways with propagation: when one way leads to
 // a contradiction the cell takes the other value, and a cell that both ways

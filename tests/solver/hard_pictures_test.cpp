@@ -11,33 +11,10 @@
 
 #include "solver/clause_check.h"
 #include "solver/puzzle_solver.h"
+#include "tests/solver/test_pictures.h"
 
 namespace mosarin::solver {
 namespace {
-
-Grid bands(int width, int height, int period, int phase) {
-    Grid grid(width, height);
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            grid.at(column, row) = (row + column + phase) % period < period / 2 ? Cell::Filled : Cell::Empty;
-    return grid;
-}
-
-Grid checkerboardWithSwitch(int width, int height, int switchedColumn, int switchedRow) {
-    Grid grid(width, height);
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column) grid.at(column, row) = (row + column) % 2 ? Cell::Filled : Cell::Empty;
-    Cell& cell = grid.at(switchedColumn, switchedRow);
-    cell = cell == Cell::Filled ? Cell::Empty : Cell::Filled;
-    return grid;
-}
-
-Grid randomPicture(int width, int height, int percentFilled, unsigned seed) {
-    std::mt19937 random(seed);
-    Grid grid(width, height);
-    for (Cell& cell : grid.cells) cell = static_cast<int>(random() % 100) < percentFilled ? Cell::Filled : Cell::Empty;
-    return grid;
-}
 
 // Counts the grids that fit `clues`, up to two, row by row: every row takes
 // each pattern its clue allows, and a column whose filled runs so far already

@@ -9,33 +9,10 @@
 #include <vector>
 
 #include "solver/propagation.h"
+#include "tests/solver/test_pictures.h"
 
 namespace mosarin::solver {
 namespace {
-
-Grid bands(int width, int height, int period, int phase) {
-    Grid grid(width, height);
-    for (int row = 0; row < height; ++row)
-        for (int column = 0; column < width; ++column)
-            grid.at(column, row) = (row + column + phase) % period < period / 2 ? Cell::Filled : Cell::Empty;
-    return grid;
-}
-
-Grid randomPicture(int width, int height, int percentFilled, unsigned seed) {
-    std::mt19937 random(seed);
-    Grid grid(width, height);
-    for (Cell& cell : grid.cells) cell = static_cast<int>(random() % 100) < percentFilled ? Cell::Filled : Cell::Empty;
-    return grid;
-}
-
-bool besideKnown(const Grid& grid, int column, int row) {
-    int known = 0;
-    known += column == 0 || grid.at(column - 1, row) != Cell::Unknown;
-    known += column + 1 == grid.width || grid.at(column + 1, row) != Cell::Unknown;
-    known += row == 0 || grid.at(column, row - 1) != Cell::Unknown;
-    known += row + 1 == grid.height || grid.at(column, row + 1) != Cell::Unknown;
-    return known >= 2;
-}
 
 TEST(Probe, StopsOnlyWhereNoTrialFailsAndDecidesOnlyWhatIsTrue) {
     struct Case {
@@ -81,7 +58,7 @@ TEST(Probe, StopsOnlyWhereNoTrialFailsAndDecidesOnlyWhatIsTrue) {
                 for (int row = 0; row < grid.height; ++row) {
                     for (int column = 0; column < grid.width; ++column) {
                         if (grid.at(column, row) != Cell::Unknown) continue;
-                        if (scope == ProbeScope::BesideKnownCells && !besideKnown(grid, column, row)) continue;
+                        if (scope == ProbeScope::BesideKnownCells && !besideKnownCells(grid, column, row)) continue;
                         for (const Cell value : {Cell::Filled, Cell::Empty}) {
                             Grid trial = grid;
                             trial.at(column, row) = value;
