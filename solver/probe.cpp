@@ -45,7 +45,6 @@ constexpr int kLessonsARecordOutlives = 64;
 // dropped and made afresh.
 constexpr std::size_t kMostRecordedCells = std::size_t{1} << 20;
 
-
 }  // namespace
 
 bool besideKnownCells(const Grid& grid, int column, int row) {
