@@ -96,8 +96,7 @@ inline bool LineSolver::canStartAt(std::span<const int> clue, std::span<const Ce
 namespace {
 
 // Bit i of a mask stands for cell (or boundary) i of a line. Lines of up to
-// kMaxShortCells cells fit every boundary 0..n in one 64-bit word.
-constexpr int kMaxShortCells = LineSolver::kMaxMaskCells;
+// LineSolver::kMaxMaskCells cells fit every boundary 0..n in one 64-bit word.
 
 std::uint64_t lowBits(int count) { return count >= 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << count) - 1; }
 
@@ -154,7 +153,7 @@ void prefixReach(std::span<const int> clue, int n, std::uint64_t notFilled, std:
 
 bool LineSolver::solveMasks(std::span<const int> clue, int n, std::uint64_t filled, std::uint64_t empty,
                             std::uint64_t& canFill, std::uint64_t& canEmpty) {
-    if (n < 1 || n > kMaxShortCells) return false;
+    if (n < 1 || n > kMaxMaskCells) return false;
     int total = 0;
     for (const int length : clue) {
         if (length < 1) return false;
@@ -166,7 +165,7 @@ bool LineSolver::solveMasks(std::span<const int> clue, int n, std::uint64_t fill
     const std::uint64_t notFilled = ~filled & cells, notEmpty = ~empty & cells;
     // before[r] as in prefixReach; after[r], bit i: runs r .. k-1 fit cells
     // [i, n), found as the prefix reach of the mirrored line and clue.
-    std::uint64_t before[kMaxShortCells + 2], mirrored[kMaxShortCells + 2], after[kMaxShortCells + 2];
+    std::uint64_t before[kMaxMaskCells + 2], mirrored[kMaxMaskCells + 2], after[kMaxMaskCells + 2];
     prefixReach(clue, n, notFilled, notEmpty, before);
     if (!((before[k] >> n) & 1)) return false;
     reversedClue_.assign(clue.rbegin(), clue.rend());
@@ -193,7 +192,7 @@ bool LineSolver::solveMasks(std::span<const int> clue, int n, std::uint64_t fill
 }
 
 bool LineSolver::solve(std::span<const int> clue, std::span<Cell> line) {
-    if (static_cast<int>(line.size()) <= kMaxShortCells && !line.empty()) {
+    if (static_cast<int>(line.size()) <= kMaxMaskCells && !line.empty()) {
         std::uint64_t filled = 0, empty = 0;
         for (std::size_t i = 0; i < line.size(); ++i) {
             if (line[i] == Cell::Filled) filled |= std::uint64_t{1} << i;
