@@ -39,8 +39,8 @@ constexpr int kConflictsBetweenClockLooks = 32;
 
 int ClauseSolver::addVariable() {
     const int variable = variables();
-    watches_.emplace_back(&watchPool_);
-    watches_.emplace_back(&watchPool_);
+    watches_.emplace_back();
+    watches_.emplace_back();
     values_.resize(values_.size() + 2, Unassigned);
     level_.push_back(0);
     reason_.push_back(kNoClause);
@@ -61,10 +61,18 @@ int ClauseSolver::storeClause(std::span<const Literal> literals, int quality) {
     return clause;
 }
 
+void ClauseSolver::grow(WatchList& list) {
+    const std::uint32_t capacity = list.capacity == 0 ? 4 : 2 * list.capacity;
+    auto* data = static_cast<Watcher*>(watchPool_.allocate(capacity * sizeof(Watcher), alignof(Watcher)));
+    std::copy(list.data, list.data + list.size, data);
+    list.data = data;
+    list.capacity = capacity;
+}
+
 void ClauseSolver::watch(int clause) {
     const Literal* literals = literalsOf(clause);
-    watches_[static_cast<std::size_t>(literals[0])].push_back({clause, literals[1]});
-    watches_[static_cast<std::size_t>(literals[1])].push_back({clause, literals[0]});
+    push(watches_[static_cast<std::size_t>(literals[0])], {clause, literals[1]});
+    push(watches_[static_cast<std::size_t>(literals[1])], {clause, literals[0]});
 }
 
 bool ClauseSolver::addClause(std::span<const Literal> literals) {
@@ -87,6 +95,11 @@ bool ClauseSolver::addClause(std::span<const Literal> literals) {
         if (propagate() != kNoClause) unsatisfiable_ = true;
         return !unsatisfiable_;
     }
+    if (kept.size() == 2) {
+        push(watches_[static_cast<std::size_t>(kept[0])], {kBinary, kept[1]});
+        push(watches_[static_cast<std::size_t>(kept[1])], {kBinary, kept[0]});
+        return true;
+    }
     watch(storeClause(kept, 0));
     return true;
 }
@@ -98,20 +111,41 @@ void ClauseSolver::assign(Literal literal, int reason) {
     level_[variable] = decisionLevel();
     reason_[variable] = reason;
     trail_.push_back(literal);
+    // Propagation will read this literal's watch list soon: on a 40 x 30
+    // puzzle the lists do not fit in the cache, and reading them was most
+    // of the time a conflict took.
+    __builtin_prefetch(&watches_[static_cast<std::size_t>(negation(literal))]);
 }
 
 int ClauseSolver::propagate() {
     while (propagated_ < trail_.size()) {
         const Literal falsified = negation(trail_[propagated_++]);
-        std::pmr::vector<Watcher>& watchers = watches_[static_cast<std::size_t>(falsified)];
+        // The next list's watchers, while this one is visited.
+        if (propagated_ < trail_.size()) __builtin_prefetch(watches_[static_cast<std::size_t>(negation(trail_[propagated_]))].data);
+        WatchList& list = watches_[static_cast<std::size_t>(falsified)];
+        Watcher* watchers = list.data;
+        const std::size_t count = list.size;
         std::size_t keep = 0, next = 0;
-        while (next < watchers.size()) {
+        while (next < count) {
             const Watcher watcher = watchers[next];
             if (valueOf(watcher.blocker) == True) {
                 watchers[keep++] = watchers[next++];
                 continue;
             }
             ++next;
+            if (watcher.clause == kBinary) {
+                watchers[keep++] = watcher;
+                if (valueOf(watcher.blocker) == False) {
+                    while (next < count) watchers[keep++] = watchers[next++];
+                    list.size = static_cast<std::uint32_t>(keep);
+                    propagated_ = trail_.size();
+                    binaryConflict_[0] = watcher.blocker;
+                    binaryConflict_[1] = falsified;
+                    return kBinaryConflict;
+                }
+                assign(watcher.blocker, kBinaryReason - falsified);
+                continue;
+            }
             Literal* literals = literalsOf(watcher.clause);
             if (literals[0] == falsified) std::swap(literals[0], literals[1]);
             const Literal other = literals[0];
@@ -125,7 +159,7 @@ int ClauseSolver::propagate() {
             for (int k = 2; k < size; ++k) {
                 if (valueOf(literals[k]) != False) {
                     std::swap(literals[1], literals[k]);
-                    watches_[static_cast<std::size_t>(literals[1])].push_back(kept);
+                    push(watches_[static_cast<std::size_t>(literals[1])], kept);
                     moved = true;
                     break;
                 }
@@ -133,14 +167,14 @@ int ClauseSolver::propagate() {
             if (moved) continue;
             watchers[keep++] = kept;
             if (valueOf(other) == False) {
-                while (next < watchers.size()) watchers[keep++] = watchers[next++];
-                watchers.resize(keep);
+                while (next < count) watchers[keep++] = watchers[next++];
+                list.size = static_cast<std::uint32_t>(keep);
                 propagated_ = trail_.size();
                 return watcher.clause;
             }
             assign(other, watcher.clause);
         }
-        watchers.resize(keep);
+        list.size = static_cast<std::uint32_t>(keep);
     }
     return kNoClause;
 }
@@ -156,9 +190,8 @@ void ClauseSolver::analyze(int conflict, std::vector<Literal>& learnt, int& back
     std::size_t index = trail_.size();
     int clause = conflict;
     do {
-        const Literal* literals = literalsOf(clause);
-        const int size = clauseSize(clause);
-        for (int k = implied < 0 ? 0 : 1; k < size; ++k) {
+        const std::span<const Literal> literals = clauseOf(clause);
+        for (std::size_t k = implied < 0 ? 0 : 1; k < literals.size(); ++k) {
             const Literal literal = literals[k];
             const auto variable = static_cast<std::size_t>(variableOf(literal));
             if (seen_[variable] || level_[variable] == 0) continue;
@@ -212,8 +245,8 @@ bool ClauseSolver::redundant(Literal literal, std::uint32_t clauseLevels) {
     while (!stack_.empty()) {
         const int reason = reason_[static_cast<std::size_t>(variableOf(stack_.back()))];
         stack_.pop_back();
-        const Literal* literals = literalsOf(reason);
-        for (int k = 1; k < clauseSize(reason); ++k) {
+        const std::span<const Literal> literals = clauseOf(reason);
+        for (std::size_t k = 1; k < literals.size(); ++k) {
             const int variable = variableOf(literals[k]);
             const auto index = static_cast<std::size_t>(variable);
             if (seen_[index] || level_[index] == 0) continue;
@@ -275,8 +308,10 @@ void ClauseSolver::forgetHalfOfLearnt() {
     }
     for (const Literal literal : trail_) reason_[static_cast<std::size_t>(variableOf(literal))] = kNoClause;
     const int movable = firstLearnt_;
-    for (auto& watchers : watches_) {
-        std::erase_if(watchers, [movable](const Watcher& watcher) { return watcher.clause >= movable; });
+    for (WatchList& watchers : watches_) {
+        watchers.size = static_cast<std::uint32_t>(
+            std::remove_if(watchers.begin(), watchers.end(), [movable](const Watcher& watcher) { return watcher.clause >= movable; }) -
+            watchers.begin());
     }
     learntClauses_.clear();
     auto write = static_cast<std::size_t>(movable);
