@@ -126,6 +126,14 @@ int ClauseSolver::propagate() {
         Watcher* watchers = list.data;
         const std::size_t count = list.size;
         std::size_t keep = 0, next = 0;
+        // On a conflict the watchers not yet visited stay, and the rest of
+        // the trail is left unpropagated.
+        auto stopAt = [&](int conflict) {
+            while (next < count) watchers[keep++] = watchers[next++];
+            list.size = static_cast<std::uint32_t>(keep);
+            propagated_ = trail_.size();
+            return conflict;
+        };
         while (next < count) {
             const Watcher watcher = watchers[next];
             if (valueOf(watcher.blocker) == True) {
@@ -136,12 +144,9 @@ int ClauseSolver::propagate() {
             if (watcher.clause == kBinary) {
                 watchers[keep++] = watcher;
                 if (valueOf(watcher.blocker) == False) {
-                    while (next < count) watchers[keep++] = watchers[next++];
-                    list.size = static_cast<std::uint32_t>(keep);
-                    propagated_ = trail_.size();
                     binaryConflict_[0] = watcher.blocker;
                     binaryConflict_[1] = falsified;
-                    return kBinaryConflict;
+                    return stopAt(kBinaryConflict);
                 }
                 assign(watcher.blocker, kBinaryReason - falsified);
                 continue;
@@ -166,12 +171,7 @@ int ClauseSolver::propagate() {
             }
             if (moved) continue;
             watchers[keep++] = kept;
-            if (valueOf(other) == False) {
-                while (next < count) watchers[keep++] = watchers[next++];
-                list.size = static_cast<std::uint32_t>(keep);
-                propagated_ = trail_.size();
-                return watcher.clause;
-            }
+            if (valueOf(other) == False) return stopAt(watcher.clause);
             assign(other, watcher.clause);
         }
         list.size = static_cast<std::uint32_t>(keep);
