@@ -105,6 +105,13 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
         for (int later = record.lesson + 1; later <= lesson(); ++later) since |= lessonLines[static_cast<std::size_t>(later)];
         return since & record.lines;
     };
+    // Runs `propagate`, adding the cells it decides to `into`.
+    auto recordingInto = [&](std::vector<int>& into, auto propagate) {
+        propagator.recordChanges(&into);
+        const bool fits = propagate();
+        propagator.recordChanges(nullptr);
+        return fits;
+    };
     // Sets `trial` to the grid with (index, value) tried, by replaying a
     // record or by propagating; false when that value breaks a line.
     auto tryValue = [&](Grid& trial, std::vector<int>& changed, int column, int row, Cell value) {
@@ -130,13 +137,12 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
             }
             if (fits && changedLines.empty()) return true;
             // Only the lines both changed can be unsolved.
-            propagator.recordChanges(&changed);
-            if (fits) fits = propagator.propagateLines(trial, changedLines.rows(), changedLines.columns());
+            if (fits) {
+                fits = recordingInto(changed, [&] { return propagator.propagateLines(trial, changedLines.rows(), changedLines.columns()); });
+            }
         } else {
-            propagator.recordChanges(&changed);
-            fits = propagator.propagateCell(trial, column, row);
+            fits = recordingInto(changed, [&] { return propagator.propagateCell(trial, column, row); });
         }
-        propagator.recordChanges(nullptr);
         if (fits) {
             if (decidedCells.size() > kMostRecordedCells) {
                 // Rarely reached (very long probes of large grids): start afresh.
@@ -158,10 +164,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
     auto learn = [&](int column, int row, Cell value) {
         grid.at(column, row) = value;
         lessonCells.assign(1, row * grid.width + column);
-        propagator.recordChanges(&lessonCells);
-        const bool fits = propagator.propagateCell(grid, column, row);
-        propagator.recordChanges(nullptr);
-        if (fits) return ProbeOutcome::Stuck;
+        if (recordingInto(lessonCells, [&] { return propagator.propagateCell(grid, column, row); })) return ProbeOutcome::Stuck;
         return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
     };
 
@@ -211,7 +214,6 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                 bool common = false;
                 for (const int i : filledChanged) common = common || filled.cells[i] == empty.cells[i];
                 if (common) {
-                    const Grid before = grid;
                     lessonCells.clear();
                     for (const int i : filledChanged) {
                         if (filled.cells[i] == empty.cells[i]) {
@@ -219,10 +221,7 @@ ProbeOutcome probe(Grid& grid, Propagator& propagator, const Budget& budget, Pro
                             lessonCells.push_back(i);
                         }
                     }
-                    propagator.recordChanges(&lessonCells);
-                    const bool fits = propagator.propagateChanged(grid, before);
-                    propagator.recordChanges(nullptr);
-                    if (!fits) {
+                    if (!recordingInto(lessonCells, [&] { return propagator.propagateCells(grid, lessonCells); })) {
                         return propagator.interrupted() ? ProbeOutcome::OutOfBudget : ProbeOutcome::Contradiction;
                     }
                     gridChanged();

@@ -68,16 +68,12 @@ bool Propagator::propagateLines(Grid& grid, std::uint64_t rows, std::uint64_t co
     return run(grid);
 }
 
-bool Propagator::propagateChanged(Grid& grid, const Grid& before) {
+bool Propagator::propagateCells(Grid& grid, std::span<const int> cells) {
     rowDirty_.clear();
     columnDirty_.clear();
-    for (int row = 0; row < grid.height; ++row) {
-        for (int column = 0; column < grid.width; ++column) {
-            if (grid.at(column, row) != before.at(column, row)) {
-                rowDirty_.insert(row);
-                columnDirty_.insert(column);
-            }
-        }
+    for (const int cell : cells) {
+        rowDirty_.insert(cell / grid.width);
+        columnDirty_.insert(cell % grid.width);
     }
     return run(grid);
 }

@@ -7,6 +7,7 @@
 #include <bit>
 #include <chrono>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 #include "solver/grid.h"
@@ -60,8 +61,10 @@ public:
     // The same, starting from the rows and columns whose bits are set (the
     // first 64 of each).
     bool propagateLines(Grid& grid, std::uint64_t rows, std::uint64_t columns);
-    // The same, starting from the lines in which `grid` differs from `before`.
-    bool propagateChanged(Grid& grid, const Grid& before);
+    // The same, starting from the rows and columns of the cells just set
+    // (indices into `grid.cells`); `cells` is read before anything is solved,
+    // so it may be the list that recordChanges() appends to.
+    bool propagateCells(Grid& grid, std::span<const int> cells);
 
     // The line that could not be completed when the last propagation
     // returned false, so that a hint can say where a trial went wrong.
